@@ -1,0 +1,42 @@
+# trainers_library(<name> DIRS <dir>... LINKS <target>... [EXCLUDE <regex>])
+# One static library per layer, made of every .cpp/.h of its folders, so a file added to a folder
+# needs no change here and a dependency the layer does not declare fails to link.
+function(trainers_library name)
+    cmake_parse_arguments(ARG "" "EXCLUDE" "DIRS;LINKS" ${ARGN})
+    set(sources)
+    foreach(dir IN LISTS ARG_DIRS)
+        file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
+        list(APPEND sources ${found})
+    endforeach()
+    if(ARG_EXCLUDE)
+        list(FILTER sources EXCLUDE REGEX "${ARG_EXCLUDE}")
+    endif()
+    if(NOT sources)
+        add_library(${name} INTERFACE)
+        target_link_libraries(${name} INTERFACE ${ARG_LINKS})
+        return()
+    endif()
+    add_library(${name} STATIC ${sources})
+    target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
+    target_link_libraries(${name} PUBLIC ${ARG_LINKS})
+endfunction()
+
+# trainers_test(<name> DIR <dir> LINKS <target>... [LABELS <label>...])
+# One GoogleTest executable per test folder, its cases discovered by CTest.
+function(trainers_test name)
+    cmake_parse_arguments(ARG "" "DIR" "LINKS;LABELS" ${ARGN})
+    file(GLOB sources CONFIGURE_DEPENDS ${ARG_DIR}/*.cpp ${ARG_DIR}/*.h)
+    if(NOT sources)
+        return()
+    endif()
+    add_executable(${name} ${sources})
+    target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock GTest::gtest_main)
+    target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
+    target_compile_definitions(${name} PRIVATE
+        DEMO_COURSE_DIR="${DEMO_COURSE_DIR}"
+        TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
+    gtest_discover_tests(${name}
+        DISCOVERY_TIMEOUT 60
+        PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_MEDIA_BACKEND=gstreamer")
+endfunction()

@@ -1,0 +1,197 @@
+#pragma once
+
+// The main trainer's session: everything the main window owns for the life of the program (the
+// loaded lesson, CurrentSentence, ModeIndex, the settings, the timers and the players of both
+// engines), composed of parts with one job each. It runs headless; the window renders view() and
+// forwards the learner's events to the operations below.
+//
+// How the window uses it:
+//   SentaraSession session(folder, clock, engines, recorder, sounds, dialogs, shell, measure,
+//                          screen);
+//   connect(&session, &SentaraSession::changed, window, &MainWindow::render);      // view()
+//   connect(&session, &SentaraSession::focusRequested, window, &MainWindow::focus); // a target
+//   connect(&session, &SentaraSession::largeLayoutRequested, window, &MainWindow::setLarge);
+//   session.attachVideoSurface(videoWidget); // where video lessons show their picture
+//   session.start();                         // the start-up sequence; shows the saved lesson
+//   ...                                      // clicks, keys and menu commands
+//   session.shutdown();                      // however the window closes: writes Set.dat
+// Message boxes go through the Dialogs port and return when the learner closes them.
+// catalogue() is built once by start() and never changes; render it once.
+
+#include "sentara/course/SessionView.h"
+#include "sentara/settings/OptionFamilies.h"
+#include "sentara/settings/StudySettings.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace common {
+class CourseFolder;
+struct CourseContent;
+class WordDictionary;
+} // namespace common
+
+namespace ports {
+class Clock;
+class MediaEngines;
+class Recorder;
+class SoundPlayer;
+class Dialogs;
+class Shell;
+class TextMeasure;
+class Screen;
+} // namespace ports
+
+namespace sentara {
+
+class Catalogue;
+class LoadedLesson;
+class VoiceControl;
+class ListeningLoop;
+
+// The keys the main window maps to commands before its controls see them.
+enum class ShortcutKey {
+    Backspace,
+    Ctrl,
+    PageUp,
+    PageDown,
+    Home,
+    F1,
+    F2,
+    F3,
+    F4,
+    F5,
+    F6,
+    F7,
+    F8,
+    F9,
+    F10,
+    F12,
+    Other,
+};
+
+class SentaraSession : public QObject {
+    Q_OBJECT
+public:
+    SentaraSession(const common::CourseFolder& folder, ports::Clock& clock,
+                   ports::MediaEngines& engines, ports::Recorder& recorder,
+                   ports::SoundPlayer& sounds, ports::Dialogs& dialogs, ports::Shell& shell,
+                   const ports::TextMeasure& measure, const ports::Screen& screen,
+                   QObject* parent = nullptr);
+    ~SentaraSession() override;
+
+    // --- Start-up and shutdown ---------------------------------------------------------------
+    // The start-up sequence: DPI message when the screen is not at 96 DPI, word dictionary,
+    // recorder, Set.dat (defaults when it is missing), catalogue, the saved lesson at the saved
+    // sentence, then the one-shot focus (100 ms) and layout (10 ms) timers.
+    void start();
+    // Writes Set.dat; false (and a message through Dialogs) when it cannot be written.
+    bool SetDat();
+    // The main window closes (close command, window manager, end of the session): stops the
+    // timers and players and writes Set.dat.
+    void shutdown();
+    // The mini-window command: writes Set.dat and starts the compact trainer beside this
+    // program, detached. A failure to start it is not an error here.
+    void MiniLabel_MouseUp();
+
+    // --- Catalogue -----------------------------------------------------------------------------
+    const CatalogueView& catalogue() const;
+    // A click on tree node `nodeIndex` (1-based over the whole tree): a lesson node loads that
+    // lesson from its first sentence; a Book node or an unknown index changes nothing.
+    void TreeView1_NodeClick(int nodeIndex);
+
+    // --- Modes ---------------------------------------------------------------------------------
+    // A click on mode tab 1..9: shows that mode (5 only for the video course, else 1), gives the
+    // focus by the focus rule, stops every timer and pauses the player.
+    void TabImage_Click(int index);
+    // Announces the focus target of the current mode (focusRequested) when it has one.
+    void FocusModeInput();
+
+    // --- Sentence navigation (shared by every sentence-based mode) ----------------------------
+    void SenBegainCommand_Click(); // to the first sentence
+    void SenBackCommand_Click();   // previous sentence (never wraps)
+    void SenNextCommand_Click();   // next sentence (never wraps)
+    void SenPlayCommand_Click();   // play the sentence once, restarting the read count
+    void AutoPlaySentence();       // plays the sentence if the mode's read count asks for it (F7)
+
+    // --- Sentence view ---------------------------------------------------------------------------
+    void SenChineseCheckImage_Click(); // the "中文" toggle (picture, caption or menu entry)
+    void NoneNoteLabel_Click();        // the note placeholder: hides it, focuses the note box
+    // The note box lost the focus: stores `text` as the note of the current sentence and writes
+    // the lesson file. "#", "*", "^" and "$" are stored as "＃", "＊", "＾", "＄" (they would break
+    // the record). A note GBK cannot encode is refused with a message and nothing is written.
+    // Returns whether the lesson file now holds the note.
+    bool SenNoteText_LostFocus(const QString& text);
+
+    // --- Continuous play (the video mode's play command) ----------------------------------------
+    // Plays on from the current sentence without seeking; the display follows the audio until the
+    // end of the lesson.
+    void VideoReadCommand_Click();
+    // Pauses continuous play.
+    void VideoPauseCommand_Click();
+
+    // --- Options menus ---------------------------------------------------------------------------
+    // Checks entry `index` of a radio family and applies its value (read count, pause, pass mark,
+    // play mode, cover mode, dictation sub-mode, engine).
+    void selectOption(OptionFamily family, int index);
+    // Flips an on/off entry (the Chinese lines, the fill-in hints).
+    void toggleOption(OptionToggle toggle);
+    // The engine chooser: "备用引擎" (Option3) and "默认引擎" (Option4). The default engine
+    // falls back to the backup engine with a message and the help page when it cannot be used.
+    void Option3_MouseUp();
+    void Option4_MouseUp();
+
+    // --- Keys ------------------------------------------------------------------------------------
+    // A key pressed in the main window; true when the session acted on it (the window then
+    // does not pass it on).
+    bool KeyDown(ShortcutKey key);
+    // Any key released: clears the Ctrl flag.
+    void KeyUp();
+    bool ctrlHeld() const;
+
+    // --- Window facts kept in the settings -----------------------------------------------------
+    void setSentencePanelPositions(double panelTop, double handleTop);
+    void setLargeLayout(bool large);
+
+    // --- Media -----------------------------------------------------------------------------------
+    // Where the active engine shows video (nullptr detaches). Kept across engine switches.
+    void attachVideoSurface(QObject* surface);
+    // Pronounces a word from Word/<c>/<word>.wav after a 10 ms delay.
+    void ReadWord(const QString& word);
+
+    // --- State -----------------------------------------------------------------------------------
+    SessionView view() const;
+    const StudySettings& settings() const;
+    int CurrentSentence() const;
+    int SentenceCount() const;
+    int ModeIndex() const;
+    int CurrentReadCount() const;
+    // The span of the sentence on display and the continuous-play range, in the active engine's
+    // unit (seconds for the default engine, whole milliseconds for the backup engine).
+    double SentenceStart() const;
+    double SentenceEnd() const;
+    double LessonMediaStart() const;
+    double LessonMediaSpan() const;
+    const common::CourseContent& content() const;
+    const common::WordDictionary& dictionary() const;
+
+    // The parts, for the modes built on top of the session.
+    LoadedLesson& lesson();
+    VoiceControl& voice();
+    ListeningLoop& loop();
+
+signals:
+    // Something the window shows has changed; render view().
+    void changed();
+    // Give the keyboard focus to `target`.
+    void focusRequested(sentara::FocusTarget target);
+    // Switch to the large (true) or the normal (false) layout.
+    void largeLayoutRequested(bool large);
+
+private:
+    struct Private;
+    std::unique_ptr<Private> d;
+};
+
+} // namespace sentara

@@ -1,0 +1,72 @@
+#pragma once
+
+#include "common/ports/MediaPlayer.h"
+
+#include <QObject>
+#include <QString>
+#include <memory>
+
+namespace common {
+class CourseFolder;
+}
+
+namespace sentara {
+
+// The media wrapper of the trainer over the player ports of both engines: the sentence player
+// (with the default engine also a video player that opens the same file in parallel, silent) and
+// the word player. Positions are in the active engine's unit: seconds for the default engine,
+// whole milliseconds for the backup engine; toEngineUnit() is the one place that converts.
+class VoiceControl : public QObject {
+    Q_OBJECT
+public:
+    using Engine = ports::MediaEngines::Engine;
+
+    VoiceControl(ports::MediaEngines& engines, const common::CourseFolder& folder,
+                 QObject* parent = nullptr);
+    ~VoiceControl() override;
+
+    // Makes `engine` the active one: the other engine's players are closed and released, the
+    // new engine's players are created (media is opened again by VoiceSet/VoiceOpen).
+    void setEngine(Engine engine);
+    Engine engine() const { return engine_; }
+    bool defaultEngineAvailable();
+    // A time stored in seconds in the active engine's unit.
+    double toEngineUnit(double seconds) const;
+
+    // Prepares the players: auto-start off; volumes (sentence `sentenceVolume`, video window 0,
+    // word 70) with the default engine; with the backup engine the players are closed first.
+    void VoiceSet(int sentenceVolume);
+    void VoiceOpen(const QString& mediaPath);
+    void VoicePlay();
+    void VoicePause();
+    void VoiceSetPosition(double position); // engine unit
+    double VoiceGetPosition() const;        // engine unit; 0 without media
+    // Plays Word/<c>/<word>.wav on the word player (silent when the file is missing).
+    void WordSoundOpen(const QString& word);
+    void WordSoundStop();
+    // Closes the backup engine's sentence player (the engine switch to the default engine).
+    void closeSentencePlayer();
+
+    void attachVideoSurface(QObject* surface);
+    bool isPlaying() const;
+    QString mediaPath() const { return mediaPath_; }
+
+    // The players of the active engine (nullptr when the engine has none of that role).
+    ports::MediaPlayer* sentencePlayer() const { return sentence_.get(); }
+    ports::MediaPlayer* videoPlayer() const { return video_.get(); }
+    ports::MediaPlayer* wordPlayer() const { return word_.get(); }
+
+private:
+    void createPlayers();
+
+    ports::MediaEngines& engines_;
+    const common::CourseFolder& folder_;
+    Engine engine_ = Engine::Default;
+    std::unique_ptr<ports::MediaPlayer> sentence_;
+    std::unique_ptr<ports::MediaPlayer> video_;
+    std::unique_ptr<ports::MediaPlayer> word_;
+    QObject* surface_ = nullptr;
+    QString mediaPath_;
+};
+
+} // namespace sentara

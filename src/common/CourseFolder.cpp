@@ -1,0 +1,145 @@
+#include "common/CourseFolder.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QFileInfo>
+#include <QStringList>
+
+namespace common {
+
+namespace {
+
+QStringList components(const QString& relative) {
+    QStringList parts;
+    QString part;
+    for (const QChar c : relative) {
+        if (c == u'/' || c == u'\\') {
+            if (!part.isEmpty() && part != u".")
+                parts << part;
+            part.clear();
+        } else {
+            part += c;
+        }
+    }
+    if (!part.isEmpty() && part != u".")
+        parts << part;
+    return parts;
+}
+
+// The entry of `folder` named `name`: the exact name when it exists, otherwise the first entry
+// (in name order) equal to it ignoring case; empty when there is none.
+QString findEntry(const QString& folder, const QString& name) {
+    if (QFileInfo::exists(folder + u'/' + name))
+        return name;
+    const QStringList entries = QDir(folder).entryList(
+        QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
+    for (const QString& entry : entries) {
+        if (entry.compare(name, Qt::CaseInsensitive) == 0)
+            return entry;
+    }
+    return QString();
+}
+
+} // namespace
+
+CourseFolder::CourseFolder(QString root) : root_(QDir::cleanPath(std::move(root))) {
+}
+
+CourseFolder CourseFolder::fromApplication(const QStringList& arguments) {
+    for (qsizetype i = 1; i < arguments.size(); ++i) {
+        const QString& argument = arguments.at(i);
+        if (argument == u"--course" && i + 1 < arguments.size())
+            return CourseFolder(QFileInfo(arguments.at(i + 1)).absoluteFilePath());
+        if (argument.startsWith(u"--course="))
+            return CourseFolder(QFileInfo(argument.mid(9)).absoluteFilePath());
+    }
+    const QString fromEnvironment = qEnvironmentVariable("TRAINER_COURSE_DIR");
+    if (!fromEnvironment.isEmpty())
+        return CourseFolder(QFileInfo(fromEnvironment).absoluteFilePath());
+    if (QCoreApplication::instance())
+        return CourseFolder(QCoreApplication::applicationDirPath());
+    if (!arguments.isEmpty())
+        return CourseFolder(QFileInfo(arguments.first()).absolutePath());
+    return CourseFolder(QDir::currentPath());
+}
+
+QString CourseFolder::resolve(const QString& relative) const {
+    QString path = root_;
+    bool found = true;
+    for (const QString& part : components(relative)) {
+        QString name;
+        if (found && part != u"..")
+            name = findEntry(path, part);
+        if (name.isEmpty()) {
+            found = false; // nothing below a missing folder exists: keep the rest as written
+            name = part;
+        }
+        path += (path.endsWith(u'/') ? QString() : QStringLiteral("/")) + name;
+    }
+    return path;
+}
+
+bool CourseFolder::exists(const QString& relative) const {
+    return QFileInfo::exists(resolve(relative));
+}
+
+QString CourseFolder::lessonFile(const QString& book, int lesson) const {
+    return resolve(QStringLiteral("Book/") + book + u'/' + QString::number(lesson) +
+                   QStringLiteral(".dat"));
+}
+
+QString CourseFolder::mediaFile(const QString& book, const QString& name) const {
+    return resolve(QStringLiteral("Sound/") + book + u'/' + name);
+}
+
+QString CourseFolder::bookListFile(const QString& book) const {
+    return resolve(QStringLiteral("SETTING/BookList/") + book + QStringLiteral(".dat"));
+}
+
+QString CourseFolder::resultsFile(const QString& book) const {
+    return resolve(QStringLiteral("SETTING/Results/") + book + QStringLiteral(".dat"));
+}
+
+QString CourseFolder::studySettingsFile() const {
+    return resolve(QStringLiteral("SETTING/Set.dat"));
+}
+
+QString CourseFolder::trainerSettingsFile() const {
+    return resolve(QStringLiteral("SETTING/mnset.dat"));
+}
+
+QString CourseFolder::interfaceSound(const QString& name) const {
+    return resolve(QStringLiteral("SETTING/Sound/") + name);
+}
+
+QString CourseFolder::wordSound(const QString& word) const {
+    // A word is one file name: anything that would leave the Word folder has no recording.
+    if (word.isEmpty() || word.contains(u'/') || word.contains(u'\\') || word == u"." ||
+        word == u"..")
+        return QString();
+    const qsizetype first = word.at(0).isHighSurrogate() && word.size() > 1 ? 2 : 1;
+    return resolve(QStringLiteral("Word/") + word.left(first) + u'/' + word +
+                   QStringLiteral(".wav"));
+}
+
+QString CourseFolder::picture(const QString& name) const {
+    return resolve(QStringLiteral("Bitmap/") + name);
+}
+
+QString CourseFolder::dictionaryFile() const {
+    return resolve(QStringLiteral("lib.dll"));
+}
+
+QString CourseFolder::recorderFile() const {
+    return resolve(QStringLiteral("Recorder.wav"));
+}
+
+QString CourseFolder::contentFile() const {
+    return resolve(QStringLiteral("SETTING/Content.json"));
+}
+
+QString CourseFolder::programFile(const QString& name) const {
+    return resolve(name);
+}
+
+} // namespace common

@@ -1,0 +1,63 @@
+#pragma once
+
+#include "common/ports/MediaPlayer.h"
+
+#include <QAudioOutput>
+#include <QMediaPlayer>
+#include <optional>
+
+namespace platform {
+
+// The default engine's player: QMediaPlayer with its own audio output, positions in seconds.
+// GStreamer drops a seek made before the media has loaded (and one made inside the loaded
+// notification), so seeks and plays asked for early are kept and applied, queued, once it loads.
+class QtMediaPlayer : public ports::MediaPlayer {
+    Q_OBJECT
+public:
+    explicit QtMediaPlayer(QObject* parent = nullptr);
+    ~QtMediaPlayer() override;
+
+    Unit unit() const override { return Unit::Seconds; }
+
+    void open(const QString& path) override;
+    void close() override;
+    QString currentPath() const override { return path_; }
+    bool hasMedia() const override { return hasMedia_; }
+
+    void setAutoStart(bool on) override { autoStart_ = on; }
+    void setVolume(int volume) override;
+    int volume() const override { return volume_; }
+    void setPlaybackRate(double rate) override;
+
+    void play() override;
+    void pause() override;
+    void stop() override;
+    State state() const override;
+
+    double position() const override;
+    void setPosition(double position) override;
+    double duration() const override;
+
+    void setVideoSurface(QObject* surface) override;
+
+private:
+    void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
+    void onError(QMediaPlayer::Error error);
+    void applyPending();
+    bool loaded() const;
+    qint64 clampMs(qint64 ms) const;
+    void updateState();
+
+    QMediaPlayer player_;
+    QAudioOutput output_;
+    QString path_;
+    bool hasMedia_ = false;
+    bool autoStart_ = false;
+    bool atEnd_ = false;
+    bool pendingPlay_ = false;
+    std::optional<qint64> pendingSeekMs_;
+    int volume_ = 100;
+    State reported_ = State::NoMedia;
+};
+
+} // namespace platform

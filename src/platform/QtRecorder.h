@@ -1,0 +1,46 @@
+#pragma once
+
+#include "common/ports/Recorder.h"
+
+#include <QAudioOutput>
+#include <QAudioSource>
+#include <QFile>
+#include <QMediaPlayer>
+#include <memory>
+
+namespace platform {
+
+// Records the default microphone as 16-bit PCM WAV and plays the recording back through the
+// default engine. The file is written while recording and its header completed on stop.
+class QtRecorder : public ports::Recorder {
+    Q_OBJECT
+public:
+    explicit QtRecorder(QObject* parent = nullptr);
+    ~QtRecorder() override;
+
+    bool open(const QString& path) override;
+    bool record() override;
+    void stop() override;
+    bool playFromStart() override;
+    void close() override;
+    State state() const override { return state_; }
+    QString lastError() const override { return lastError_; }
+
+private:
+    void finishRecording();
+    void onSourceStateChanged();
+    void onPlayerStatus(QMediaPlayer::MediaStatus status);
+    bool fail(const QString& message);
+    void setState(State state);
+
+    QString path_;
+    QFile file_;
+    std::unique_ptr<QAudioSource> source_;
+    QAudioFormat format_;
+    QMediaPlayer player_;
+    QAudioOutput output_;
+    State state_ = State::Closed;
+    QString lastError_;
+};
+
+} // namespace platform

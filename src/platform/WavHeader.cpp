@@ -1,0 +1,87 @@
+#include "platform/WavHeader.h"
+
+#include <QtEndian>
+
+namespace platform {
+
+namespace {
+
+void put16(QByteArray& out, quint16 value) {
+    char bytes[2];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 2);
+}
+
+void put32(QByteArray& out, quint32 value) {
+    char bytes[4];
+    qToLittleEndian(value, bytes);
+    out.append(bytes, 4);
+}
+
+} // namespace
+
+QByteArray WavHeader::bytes() const {
+    QByteArray out;
+    out.reserve(size);
+    out.append("RIFF", 4);
+    put32(out, 36 + dataBytes);
+    out.append("WAVE", 4);
+    out.append("fmt ", 4);
+    put32(out, 16);
+    put16(out, 1); // PCM
+    put16(out, static_cast<quint16>(channels));
+    put32(out, static_cast<quint32>(sampleRate));
+    put32(out, static_cast<quint32>(sampleRate * bytesPerFrame()));
+    put16(out, static_cast<quint16>(bytesPerFrame()));
+    put16(out, static_cast<quint16>(bitsPerSample));
+    out.append("data", 4);
+    put32(out, dataBytes);
+    return out;
+}
+
+double WavHeader::seconds() const {
+    const int frameBytes = bytesPerFrame();
+    if (frameBytes <= 0 || sampleRate <= 0) {
+        return 0.0;
+    }
+    return static_cast<double>(dataBytes / frameBytes) / sampleRate;
+}
+
+std::optional<WavHeader> WavHeader::read(QIODevice& device) {
+    const QByteArray riff = device.read(12);
+    if (riff.size() != 12 || !riff.startsWith("RIFF") || riff.mid(8, 4) != "WAVE") {
+        return std::nullopt;
+    }
+    WavHeader header;
+    bool haveFormat = false;
+    while (!device.atEnd()) {
+        const QByteArray chunk = device.read(8);
+        if (chunk.size() != 8) {
+            return std::nullopt;
+        }
+        const quint32 length = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        if (chunk.startsWith("fmt ")) {
+            const QByteArray format = device.read(length + (length & 1));
+            if (format.size() < 16 || qFromLittleEndian<quint16>(format.constData()) != 1) {
+                return std::nullopt;
+            }
+            header.channels = qFromLittleEndian<quint16>(format.constData() + 2);
+            header.sampleRate =
+                static_cast<int>(qFromLittleEndian<quint32>(format.constData() + 4));
+            header.bitsPerSample = qFromLittleEndian<quint16>(format.constData() + 14);
+            haveFormat = true;
+        } else if (chunk.startsWith("data")) {
+            if (!haveFormat) {
+                return std::nullopt;
+            }
+            const qint64 available = device.size() - device.pos();
+            header.dataBytes = static_cast<quint32>(std::min<qint64>(length, available));
+            return header;
+        } else if (!device.seek(device.pos() + length + (length & 1))) {
+            return std::nullopt;
+        }
+    }
+    return std::nullopt;
+}
+
+} // namespace platform

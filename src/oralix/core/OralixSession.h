@@ -1,0 +1,158 @@
+#pragma once
+
+#include "common/CourseContent.h"
+#include "common/CourseFolder.h"
+#include "common/ports/Clock.h"
+#include "common/ports/Dialogs.h"
+#include "common/ports/MediaPlayer.h"
+#include "common/ports/Recorder.h"
+#include "common/ports/Shell.h"
+#include "common/ports/SoundPlayer.h"
+#include "oralix/core/OralixLesson.h"
+#include "oralix/core/OralixView.h"
+#include "oralix/core/TrainerSettings.h"
+#include "oralix/core/TypingCheck.h"
+#include "oralix/core/VoicePlayer.h"
+
+#include <QObject>
+#include <memory>
+
+namespace oralix {
+
+struct OralixServices {
+    ports::Clock& clock;
+    ports::MediaEngines& engines;
+    ports::Recorder& recorder;
+    ports::SoundPlayer& sounds;
+    ports::Dialogs& dialogs;
+    ports::Shell& shell;
+};
+
+// One running session of the compact trainer: the loaded lesson, the settings, the timers and the
+// player. The window renders view() and the lesson's rows and forwards the learner's events.
+class OralixSession : public QObject {
+    Q_OBJECT
+public:
+    enum class RowPart { English, Chinese, EnglishFrame, ChineseFrame, PlayIcon };
+
+    static constexpr int kPollMs = 30;
+    static constexpr int kDelayedLoadMs = 10;
+
+    OralixSession(common::CourseFolder folder, common::CourseContent content,
+                  OralixServices services, QObject* parent = nullptr);
+    ~OralixSession() override;
+
+    // Start-up: the engine choice, the settings file, the lesson list and the remembered lesson.
+    void start();
+    // Exit: stops playing and recording and writes the settings file.
+    bool shutdown(QString* error = nullptr);
+    TrainerSettings currentSettings() const;
+
+    const OralixView& view() const { return view_; }
+    const OralixLesson& lesson() const { return lesson_; }
+    const common::CourseContent& content() const { return content_; }
+    const common::CourseFolder& folder() const { return folder_; }
+    QString lessonMediaPath() const { return lessonMediaPath_; }
+    int engineChoice() const { return engineChoice_; }
+    const VoicePlayer* voice() const { return voice_.get(); }
+    int playCount() const { return playCount_; }
+    int readAllIndex() const { return readAllIndex_; }
+    int startLessonIndex() const { return startLessonIndex_; }
+    QString endLessonTitle() const { return endLessonTitle_; }
+    // The pause timer's interval (ms) and whether it is running; the poll timer's state.
+    int pauseIntervalMs() const;
+    bool pauseRunning() const;
+    bool pollRunning() const;
+
+    // Books and lessons
+    void chooseBook(const QString& title); // the book box: first lesson, loaded 10 ms later
+    void chooseLesson(int index);          // the lesson list
+    void nextLesson();
+    void loadLesson();
+
+    // Sentence study
+    void playSentence();
+    void nextSentence();     // ignored while the next-sentence button is disabled
+    void previousSentence(); // ignored while the previous-sentence button is disabled
+    void firstSentence();
+    void setStudyMode(int mode);
+    void setRepeatText(const QString& text);
+    void setIntervalText(const QString& text);
+    void setEnglishLineShown(bool shown);
+    void setChineseLineShown(bool shown);
+    void setSpeed(int speed);
+    void typingKey();
+    TypingCheck checkTyping(const QString& attempt);
+    void peek();
+
+    // Full text
+    void rowClicked(int row, RowPart part);
+    void resetRows();
+    void setShowChinese(bool shown);
+    void readAllPressed();
+    void pauseResumePressed();
+    void textAreaClicked();
+
+    // Read-along
+    void setReadAlongChineseHint(bool shown);
+    void record();
+    void stopRecording();
+    void compare();
+    void playRecording();
+    void readAlongPrevious();
+    void readAlongNext();
+
+    // The settings window
+    void settingsBookChanged(const QString& title); // refills the lists, loads nothing
+    void applySettings(const QString& book, int startIndex, const QString& endTitle, int background,
+                       int text);
+
+    void openLogoPage();
+
+signals:
+    void changed();
+    void typingCleared();
+    void scrollToTop();
+    void followRow(int row); // read-all moved to this row (1-based)
+
+private:
+    bool fillLessonList(const QString& book);
+    void advance();
+    void showSentence(); // the sentence-study line of the current sentence
+    void applyMode();
+    void takeRowSpan(int row);
+    void startSpan();
+    void playRow(int row);
+    void autoread();
+    void stopReading();
+    void resetReadAllCaptions();
+    void afterPlayEnds();
+    void afterPause();
+    int repeatCount() const;
+    int volumeFor(const QString& book) const;
+    void readAlongButtonsOff();
+    void notify() { emit changed(); }
+
+    common::CourseFolder folder_;
+    common::CourseContent content_;
+    OralixServices services_;
+    std::unique_ptr<ports::Timer> poll_;  // the end of the span being played
+    std::unique_ptr<ports::Timer> pause_; // the pause after each play
+    std::unique_ptr<ports::Timer> delayedLoad_;
+    std::unique_ptr<VoicePlayer> voice_;
+
+    OralixView view_;
+    OralixLesson lesson_;
+    TrainerSettings stored_; // the remembered repeat counts and intervals of modes 1 and 2
+    int engineChoice_ = 2;
+    int loadedIndex_ = -1;
+    QString lessonMediaPath_;
+    double spanStart_ = 0;
+    double spanEnd_ = 0;
+    int playCount_ = 0;
+    int readAllIndex_ = 0;
+    int startLessonIndex_ = 0;
+    QString endLessonTitle_;
+};
+
+} // namespace oralix

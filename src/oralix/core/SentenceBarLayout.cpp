@@ -1,0 +1,25 @@
+#include "oralix/core/SentenceBarLayout.h"
+
+#include <algorithm>
+
+namespace oralix {
+
+SentenceBarLayout SentenceBarLayout::compute(const Input& in) {
+    SentenceBarLayout out;
+    const int longer = std::max(in.englishWidth, in.chineseWidth);
+    out.width = std::max(in.lineLeft + longer + kRightMargin, kMinimumWidth);
+    out.englishHeight = in.lineHeight;
+    if (in.screenWidth > 0 && out.width > in.screenWidth) {
+        out.width = in.screenWidth - kScreenMargin;
+        out.wide = true;
+        out.englishWrap = out.width - kRightMargin - in.lineLeft;
+        out.englishHeight = 2 * in.lineHeight;
+    }
+    out.englishTop = in.chineseShown ? kEnglishTopWithChinese : kEnglishTopAlone;
+    out.chineseTop = out.englishTop + out.englishHeight + kLineGap;
+    out.height = in.chineseShown ? out.chineseTop + in.lineHeight + kBottomWithChinese
+                                 : out.englishTop + out.englishHeight + kBottomAlone;
+    return out;
+}
+
+} // namespace oralix

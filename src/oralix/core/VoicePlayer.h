@@ -1,0 +1,37 @@
+#pragma once
+
+#include "common/ports/MediaPlayer.h"
+
+#include <QString>
+#include <memory>
+
+namespace oralix {
+
+// The sentence player of the chosen engine. Times come in seconds from the lesson records and
+// are turned into the engine's unit here, once: seconds for the default engine, whole
+// milliseconds for the backup engine.
+class VoicePlayer {
+public:
+    VoicePlayer(ports::MediaEngines& engines, int engineChoice);
+
+    ports::MediaEngines::Engine engine() const { return engine_; }
+    ports::MediaPlayer& player() { return *player_; }
+
+    // Seconds of a record in the player's unit.
+    double toPlayerUnits(double seconds) const;
+
+    void set(int volume);           // reset for a new file
+    void open(const QString& path); // open the lesson's media
+    void play();
+    void pause();
+    void setPosition(double position); // player units; the backup engine takes whole ms
+    double position() const;           // player units
+    void setRate(double rate);
+
+private:
+    ports::MediaEngines::Engine engine_;
+    std::unique_ptr<ports::MediaPlayer> player_;
+    double rate_ = 1.0;
+};
+
+} // namespace oralix

@@ -130,6 +130,10 @@ public:
     void VideoReadCommand_Click();
     // Pauses continuous play.
     void VideoPauseCommand_Click();
+    // Read-all of the full-text word view: starts from sentence 1, or stops and returns to it.
+    void AllReadCommand_Click();
+    // Pauses or resumes a running read-all.
+    void PauseReadCommand_Click();
 
     // --- Options menus ---------------------------------------------------------------------------
     // Checks entry `index` of a radio family and applies its value (read count, pause, pass mark,
@@ -188,6 +192,8 @@ signals:
     void focusRequested(sentara::FocusTarget target);
     // Switch to the large (true) or the normal (false) layout.
     void largeLayoutRequested(bool large);
+    // Empty the text of an input box (e.g. the free-spelling box after Page Up/Down in mode 7).
+    void inputCleared(sentara::FocusTarget target);
 
 private:
     struct Private;

@@ -92,15 +92,16 @@ struct SentenceView {
     bool chineseVisible = true;          // the Chinese line
     bool noteBoxVisible = true;          // the note box
     bool notePlaceholderVisible = false; // "[点此添加注释]" laid over the note box
-    QString note;                        // the note box text (trimmed)
-    QString notePlaceholder;             // "[点此添加注释]"
-    QString noteCaption;                 // "注释："
-    QString chineseTogglePicture;        // "check_1.jpg" (shown) / "check_0.jpg" (hidden)
-    QString chineseToggleCaption;        // "中文"
-    QString counterText;                 // "3 / 12"
-    QString summaryText;                 // "本课共有12句，当前是第3句"
-    int progressSegments = 0;            // one segment per sentence
-    int progressFilled = 0;              // segments 1..progressFilled get progressColour
+    QString note; // the stored note (trimmed); put it into the box only when it or the sentence
+                  // changes, so a render never overwrites what the learner is typing
+    QString notePlaceholder;      // "[点此添加注释]"
+    QString noteCaption;          // "注释："
+    QString chineseTogglePicture; // "check_1.jpg" (shown) / "check_0.jpg" (hidden)
+    QString chineseToggleCaption; // "中文"
+    QString counterText;          // "3 / 12"
+    QString summaryText;          // "本课共有12句，当前是第3句"
+    int progressSegments = 0;     // one segment per sentence
+    int progressFilled = 0;       // segments 1..progressFilled get progressColour
     int progressColour = 11947009;
     // The back and next commands of the five navigation groups (sentence, voice, free spelling,
     // word-click, dictation test) and the video mode's pair are enabled together.

@@ -30,10 +30,8 @@ public:
     virtual const StudySettings& settings() const = 0;
     virtual void SenNextCommand_Click() = 0;
     virtual void SenBegainCommand_Click() = 0;
-    // CurrentSentence += 1, ShowSentence and the fill-in refresh (the display follows the audio).
-    virtual void followToNextSentence() = 0;
-    // ShowSentence and the fill-in refresh of the current sentence.
-    virtual void reshowSentence() = 0;
+    // CurrentSentence := sentence, ShowSentence and the fill-in refresh, without playing.
+    virtual void showSentenceAt(int sentence) = 0;
     // Something shown (play state, captions, sentence) changed.
     virtual void playbackChanged() = 0;
 };
@@ -87,6 +85,7 @@ public:
     bool anyTimerRunning() const;
     // The video mode's play/pause pair: true while VideoReadCommand (play) is the one shown.
     bool videoReadVisible() const { return videoReadVisible_; }
+    void setVideoReadVisible(bool visible) { videoReadVisible_ = visible; }
 
 private:
     void onReadTimer();
@@ -94,7 +93,6 @@ private:
     void onGapTimer(RepeatFamily family);
     void onWordTimer();
 
-    ports::Clock& clock_;
     VoiceControl& voice_;
     ListeningHost& host_;
     std::unique_ptr<ports::Timer> readTimer_;

@@ -1,0 +1,672 @@
+#include "sentara/course/SentaraSession.h"
+
+#include "common/CourseContent.h"
+#include "common/CourseFolder.h"
+#include "common/TextFile.h"
+#include "common/WordDictionary.h"
+#include "common/ports/Clock.h"
+#include "common/ports/Dialogs.h"
+#include "common/ports/MediaPlayer.h"
+#include "common/ports/Recorder.h"
+#include "common/ports/Screen.h"
+#include "common/ports/Shell.h"
+#include "sentara/course/Catalogue.h"
+#include "sentara/course/LessonMedia.h"
+#include "sentara/course/LoadedLesson.h"
+#include "sentara/course/SessionState.h"
+#include "sentara/course/SessionViewBuilder.h"
+#include "sentara/modes/ListeningLoop.h"
+#include "sentara/modes/SentenceNote.h"
+#include "sentara/modes/VoiceControl.h"
+
+#include <QFileInfo>
+#include <QStringList>
+#include <optional>
+#include <utility>
+
+namespace sentara {
+
+namespace {
+
+constexpr int kStandardDpi = 96;
+constexpr int kFocusDelayMs = 100;
+constexpr int kLayoutDelayMs = 10;
+
+QString tipTitle() {
+    return QStringLiteral("提示");
+}
+
+QString dpiMessage() {
+    return QStringList{
+        QStringLiteral("您的系统DPI非标准值，软件界面可能无法正常显示，解决方法如下："),
+        QStringLiteral("[Windows XP]"),
+        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“属性”，点击“设置”选项卡，"
+                       "再点击“高级”按钮，将“DPI 设置(D:)”改为“正常尺寸（96 DPI）”，"
+                       "再点击确定按钮后重启系统即可。"),
+        QStringLiteral("[Windows 7]"),
+        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“屏幕分辨率”，"
+                       "点击“放大或缩小文本和其他项目”，选择“较小(S)-100%（默认）”，"
+                       "再点击应用按钮后注销系统即可。"),
+    }
+        .join(QStringLiteral("\r\n"));
+}
+
+QString engineUnavailableMessage() {
+    return QStringLiteral("您系统中的Windows Media Player发音引擎出现问题，默认发音引擎无法使用，"
+                          "您可以在点击“确定”后查看修复方法，完成修复后再点击“默认引擎”选项。");
+}
+
+using Engine = ports::MediaEngines::Engine;
+
+Engine engineOf(int choice) {
+    return choice == 1 ? Engine::Backup : Engine::Default;
+}
+
+} // namespace
+
+struct SentaraSession::Private : ListeningHost {
+    Private(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
+            ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
+            ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
+            const ports::Screen& screen)
+        : q(q), folder(folder), recorder(recorder), sounds(sounds), dialogs(dialogs), shell(shell),
+          measure(measure), screen(screen), voice(engines, folder), loop(clock, voice, *this),
+          focusTimer(clock.createTimer(kFocusDelayMs)),
+          layoutTimer(clock.createTimer(kLayoutDelayMs)) {}
+
+    SentaraSession* q;
+    const common::CourseFolder& folder;
+    ports::Recorder& recorder;
+    ports::SoundPlayer& sounds;
+    ports::Dialogs& dialogs;
+    ports::Shell& shell;
+    const ports::TextMeasure& measure;
+    const ports::Screen& screen;
+
+    common::CourseContent content = common::CourseContent::defaults();
+    common::WordDictionary dictionary;
+    Catalogue catalogue;
+    StudySettings study;
+    LoadedLesson lesson;
+    SessionState state;
+    // The lesson the catalogue selection points at, and the last one whose file existed.
+    LessonRef selection;
+    std::optional<std::pair<int, LessonRef>> previousLesson;
+
+    VoiceControl voice;
+    ListeningLoop loop;
+    std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
+    std::unique_ptr<ports::Timer> layoutTimer; // WinTimer
+
+    // --- ListeningHost ---
+    int ModeIndex() const override { return study.modeIndex; }
+    int CurrentSentence() const override { return state.currentSentence; }
+    int SentenceCount() const override { return lesson.SentenceCount(); }
+    double SentenceStart() const override { return voice.toEngineUnit(state.sentenceStartSec); }
+    double SentenceEnd() const override { return voice.toEngineUnit(state.sentenceEndSec); }
+    double LessonMediaStart() const override {
+        return voice.toEngineUnit(state.lessonMediaStartSec);
+    }
+    double LessonMediaSpan() const override {
+        return voice.toEngineUnit(state.lessonMediaEndSec) -
+               voice.toEngineUnit(state.lessonMediaStartSec);
+    }
+    const StudySettings& settings() const override { return study; }
+    void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
+    void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
+    void showSentenceAt(int sentence) override {
+        state.currentSentence = sentence;
+        ShowSentence();
+        afterSentenceChange();
+    }
+    void playbackChanged() override { emit q->changed(); }
+
+    void LoadLesson();
+    void ShowSentence();
+    void ShowModePanel();
+    // What follows every change of the current sentence besides ShowSentence and the automatic
+    // play: the fill-in refresh of the word fill-in mode, which lives with that mode.
+    void afterSentenceChange() {}
+    void navigate(int sentence);
+    void applyPauses() {
+        for (int f = 0; f < kRepeatFamilyCount; ++f) {
+            loop.setPause(static_cast<RepeatFamily>(f), study.pauseMs[f]);
+        }
+    }
+    int firstLessonNode() const {
+        return catalogue.view().books.isEmpty() ? 0 : catalogue.view().books.front().bookNode + 1;
+    }
+    bool selectNode(int node) {
+        const std::optional<LessonRef> ref = catalogue.SelectCatalogueBook(node);
+        if (!ref) {
+            return false;
+        }
+        study.catalogueNodeIndex = node;
+        selection = *ref;
+        return true;
+    }
+    FocusTarget focusTarget() const {
+        return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible);
+    }
+};
+
+void SentaraSession::Private::LoadLesson() {
+    loop.setVideoReadVisible(false);
+    const QString path = folder.lessonFile(selection.book, selection.lesson);
+    std::optional<QString> text;
+    if (!selection.book.isEmpty() && selection.lesson > 0 && QFileInfo::exists(path)) {
+        QString error;
+        text = common::TextFile::read(path, &error);
+        if (!text) {
+            dialogs.info(tipTitle(), QStringLiteral("无法读取课文文件“%1”：%2").arg(path, error));
+        }
+    }
+    if (!text) {
+        // The selection returns to the last lesson that loaded; that lesson stays as it was.
+        if (previousLesson) {
+            study.catalogueNodeIndex = previousLesson->first;
+            selection = previousLesson->second;
+        }
+    } else {
+        previousLesson = std::make_pair(study.catalogueNodeIndex, selection);
+        state.mediaPath = folder.mediaFile(
+            selection.book, LessonMedia::fileName(content, selection.book, selection.lesson));
+        voice.VoiceSet(LessonMedia::sentenceVolume(content, selection.book));
+        voice.VoiceOpen(state.mediaPath);
+        state.lessonTitle = catalogue.lessonTitle(study.catalogueNodeIndex);
+        state.resultsText =
+            common::TextFile::read(folder.resultsFile(selection.book)).value_or(QString());
+        lesson = LoadedLesson(selection.book, selection.lesson, study.catalogueNodeIndex, *text);
+        state.currentSentence = study.resumeSentence;
+        ShowSentence();
+        loop.AutoPlaySentence();
+        ShowModePanel();
+    }
+    // Common tail, also after a missing lesson file.
+    if (lesson.isLoaded()) {
+        state.lessonMediaStartSec = state.sentenceStartSec;
+        state.lessonMediaEndSec = lesson.lastEndSeconds();
+    }
+    state.dictationInputVisible = true;
+    if (study.modeIndex == 5 && lesson.isLoaded()) {
+        loop.stopSentenceWatch();
+        loop.setVideoReadVisible(true);
+        voice.VoiceSetPosition(SentenceStart());
+        loop.startContinuousPlay();
+    }
+    afterSentenceChange();
+}
+
+void SentaraSession::Private::ShowSentence() {
+    const int n = lesson.SentenceCount();
+    if (state.currentSentence < 1 || state.currentSentence > n) {
+        state.currentSentence = n > 0 ? 1 : 0;
+    }
+    const common::SentenceRecord record = lesson.record(state.currentSentence);
+    state.sentenceStartSec = record.startSeconds();
+    state.sentenceEndSec = record.endSeconds();
+    state.notePlaceholderVisible = study.senChineseCheck == 1 && record.note().isEmpty();
+    state.wordPanelVisible = false;
+    state.score = 100;
+    state.wrongCount = 0;
+    state.nextCueCount = 0;
+    state.wordCueCount = 0;
+    state.currentBlank = 0;
+    state.dictationInputVisible = true;
+    state.clickHintCount = 0;
+    if (state.currentSentence > 0) {
+        study.resumeSentence = state.currentSentence;
+    }
+}
+
+void SentaraSession::Private::ShowModePanel() {
+    if (study.modeIndex == 5 && !(lesson.isLoaded() && lesson.book() == content.videoCourseTitle)) {
+        study.modeIndex = 1;
+    }
+    state.selectedTab = study.modeIndex;
+}
+
+void SentaraSession::Private::navigate(int sentence) {
+    state.currentSentence = sentence;
+    ShowSentence();
+    afterSentenceChange();
+    loop.AutoPlaySentence();
+}
+
+SentaraSession::SentaraSession(const common::CourseFolder& folder, ports::Clock& clock,
+                               ports::MediaEngines& engines, ports::Recorder& recorder,
+                               ports::SoundPlayer& sounds, ports::Dialogs& dialogs,
+                               ports::Shell& shell, const ports::TextMeasure& measure,
+                               const ports::Screen& screen, QObject* parent)
+    : QObject(parent), d(std::make_unique<Private>(this, folder, clock, engines, recorder, sounds,
+                                                   dialogs, shell, measure, screen)) {
+    connect(d->focusTimer.get(), &ports::Timer::timeout, this, [this] {
+        d->focusTimer->setEnabled(false);
+        FocusModeInput();
+    });
+    connect(d->layoutTimer.get(), &ports::Timer::timeout, this, [this] {
+        d->layoutTimer->setEnabled(false);
+        if (d->study.layoutMax) {
+            d->state.largeLayout = true;
+            emit largeLayoutRequested(true);
+            emit changed();
+        }
+    });
+}
+
+SentaraSession::~SentaraSession() = default;
+
+// --- Start-up and shutdown -------------------------------------------------------------------
+
+void SentaraSession::start() {
+    if (d->screen.logicalDpi() != kStandardDpi) {
+        d->dialogs.info(QStringLiteral("Sentara"), dpiMessage());
+    }
+    d->content = common::CourseContent::load(d->folder);
+    d->dictionary =
+        common::WordDictionary::load(d->folder.dictionaryFile()).value_or(common::WordDictionary());
+    d->recorder.close();
+    d->recorder.open(d->folder.recorderFile());
+
+    // A missing or unreadable settings file starts on the defaults; SetDat creates it at exit.
+    d->study = StudySettings::read(d->folder).value_or(StudySettings());
+    d->applyPauses();
+    if (d->study.engineChoice == 2 && !d->voice.defaultEngineAvailable()) {
+        d->study.engineChoice = 1;
+    }
+    d->voice.setEngine(engineOf(d->study.engineChoice));
+    d->focusTimer->setEnabled(true);
+
+    d->catalogue = Catalogue::build(d->content, d->folder);
+    if (!d->selectNode(d->study.catalogueNodeIndex)) {
+        d->study.resumeSentence = 1;
+        d->selectNode(d->firstLessonNode());
+    }
+    d->LoadLesson();
+    if (!d->lesson.isLoaded() && d->study.catalogueNodeIndex != d->firstLessonNode()) {
+        // The saved lesson is gone: start on the first lesson of the course instead.
+        d->study.resumeSentence = 1;
+        d->selectNode(d->firstLessonNode());
+        d->LoadLesson();
+    }
+    d->layoutTimer->setEnabled(true);
+    emit changed();
+}
+
+bool SentaraSession::SetDat() {
+    QString error;
+    if (d->study.write(d->folder, &error)) {
+        return true;
+    }
+    d->dialogs.info(tipTitle(), QStringLiteral("无法保存设置文件“Set.dat”：%1").arg(error));
+    return false;
+}
+
+void SentaraSession::shutdown() {
+    d->loop.stopAll();
+    d->focusTimer->setEnabled(false);
+    d->layoutTimer->setEnabled(false);
+    SetDat();
+}
+
+void SentaraSession::MiniLabel_MouseUp() {
+    SetDat();
+    d->shell.startDetached(d->folder.programFile(d->content.compactTrainerProgram));
+}
+
+// --- Catalogue ----------------------------------------------------------------------------------
+
+const CatalogueView& SentaraSession::catalogue() const {
+    return d->catalogue.view();
+}
+
+void SentaraSession::TreeView1_NodeClick(int nodeIndex) {
+    if (!d->selectNode(nodeIndex)) {
+        return;
+    }
+    d->study.resumeSentence = 1;
+    d->LoadLesson();
+    emit changed();
+}
+
+// --- Modes -------------------------------------------------------------------------------------
+
+void SentaraSession::TabImage_Click(int index) {
+    if (index < 1 || index > 9) {
+        return;
+    }
+    d->study.modeIndex = index;
+    d->ShowModePanel();
+    FocusModeInput();
+    d->loop.stopAll();
+    emit changed();
+}
+
+void SentaraSession::FocusModeInput() {
+    const FocusTarget target = d->focusTarget();
+    if (target != FocusTarget::None) {
+        emit focusRequested(target);
+    }
+}
+
+// --- Sentence navigation -----------------------------------------------------------------------
+
+void SentaraSession::SenBegainCommand_Click() {
+    d->navigate(1);
+    emit changed();
+}
+
+void SentaraSession::SenBackCommand_Click() {
+    d->navigate(std::max(1, d->state.currentSentence - 1));
+    emit changed();
+}
+
+void SentaraSession::SenNextCommand_Click() {
+    d->navigate(std::min(d->lesson.SentenceCount(), d->state.currentSentence + 1));
+    emit changed();
+}
+
+void SentaraSession::SenPlayCommand_Click() {
+    if (d->lesson.SentenceCount() == 0) {
+        return;
+    }
+    d->loop.SenPlayCommand();
+    emit changed();
+}
+
+void SentaraSession::AutoPlaySentence() {
+    d->loop.AutoPlaySentence();
+    emit changed();
+}
+
+// --- Sentence view -------------------------------------------------------------------------------
+
+void SentaraSession::SenChineseCheckImage_Click() {
+    const bool on = d->study.senChineseCheck != 1;
+    d->study.senChineseCheck = on ? 1 : 0;
+    // The placeholder covers an empty note box only: a written note stays readable.
+    d->state.notePlaceholderVisible =
+        on && d->lesson.record(d->state.currentSentence).note().isEmpty();
+    emit changed();
+}
+
+void SentaraSession::NoneNoteLabel_Click() {
+    d->state.notePlaceholderVisible = false;
+    emit focusRequested(FocusTarget::NoteBox);
+    emit changed();
+}
+
+bool SentaraSession::SenNoteText_LostFocus(const QString& text) {
+    const int current = d->state.currentSentence;
+    if (!d->lesson.isLoaded() || current < 1) {
+        return false;
+    }
+    const common::SentenceRecord old = d->lesson.record(current);
+    const common::SentenceRecord updated = old.withNoteAndFlag(
+        SentenceNote::clean(text), old.field(common::SentenceRecord::DictationDone));
+    if (updated.raw == old.raw) {
+        return true;
+    }
+    LoadedLesson changedLesson = d->lesson;
+    changedLesson.setRecord(current, updated);
+    const QString lessonText = changedLesson.LessonText();
+    if (!common::TextFile::encode(lessonText)) {
+        d->dialogs.info(tipTitle(),
+                        QStringLiteral("注释中含有无法保存的字符（例如表情符号），注释未保存。"
+                                       "请删除这些字符后再试。"));
+        emit changed();
+        return false;
+    }
+    QString error;
+    const bool written = common::TextFile::write(
+        d->folder.lessonFile(d->lesson.book(), d->lesson.lessonNumber()), lessonText, &error);
+    // The note is kept in memory either way, so a later save still writes it.
+    d->lesson = changedLesson;
+    if (!written) {
+        d->dialogs.info(tipTitle(), QStringLiteral("注释保存失败：%1").arg(error));
+    }
+    emit changed();
+    return written;
+}
+
+// --- Continuous play ---------------------------------------------------------------------------
+
+void SentaraSession::VideoReadCommand_Click() {
+    if (d->lesson.SentenceCount() == 0) {
+        return;
+    }
+    d->loop.startContinuousPlay();
+    emit changed();
+}
+
+void SentaraSession::VideoPauseCommand_Click() {
+    d->loop.pauseContinuousPlay();
+    emit changed();
+}
+
+void SentaraSession::AllReadCommand_Click() {
+    if (d->lesson.SentenceCount() == 0) {
+        return;
+    }
+    if (d->loop.readAllRunning()) {
+        d->loop.stopReadAll();
+    } else {
+        d->loop.startReadAll();
+    }
+    emit focusRequested(FocusTarget::FullTextSearch);
+    emit changed();
+}
+
+void SentaraSession::PauseReadCommand_Click() {
+    d->loop.togglePauseReadAll();
+    emit focusRequested(FocusTarget::FullTextSearch);
+    emit changed();
+}
+
+// --- Options -----------------------------------------------------------------------------------
+
+void SentaraSession::selectOption(OptionFamily family, int index) {
+    const QList<OptionEntry>& entries = OptionFamilies::entries(family);
+    if (index < 0 || index >= entries.size()) {
+        return;
+    }
+    const int value = entries[index].value;
+    switch (family) {
+    case OptionFamily::Engine:
+        if (value == 1) {
+            Option3_MouseUp();
+        } else {
+            Option4_MouseUp();
+        }
+        return;
+    case OptionFamily::DictationMode:
+        if (value == d->study.writeMode) {
+            return; // the sub-mode already shown
+        }
+        OptionFamilies::apply(family, index, d->study);
+        d->study.modeIndex = value == 1 ? 7 : 4;
+        d->state.selectedTab = d->study.modeIndex;
+        FocusModeInput();
+        break;
+    default:
+        OptionFamilies::apply(family, index, d->study);
+        d->applyPauses();
+        break;
+    }
+    emit changed();
+}
+
+void SentaraSession::toggleOption(OptionToggle toggle) {
+    if (toggle == OptionToggle::SenChinese) {
+        SenChineseCheckImage_Click();
+        return;
+    }
+    const bool on = !OptionFamilies::toggleState(toggle, d->study);
+    OptionFamilies::setToggle(toggle, on, d->study);
+    emit changed();
+}
+
+void SentaraSession::Option3_MouseUp() {
+    d->study.engineChoice = 1;
+    d->voice.setEngine(Engine::Backup);
+    d->voice.VoiceSet(LessonMedia::sentenceVolume(d->content, d->lesson.book()));
+    d->voice.VoiceOpen(d->state.mediaPath);
+    SenBegainCommand_Click();
+    FocusModeInput();
+    SetDat();
+    emit changed();
+}
+
+void SentaraSession::Option4_MouseUp() {
+    if (!d->voice.defaultEngineAvailable()) {
+        d->study.engineChoice = 1;
+        emit changed();
+        d->dialogs.info(tipTitle(), engineUnavailableMessage());
+        d->shell.openUrl(d->content.helpUrl);
+    } else {
+        d->study.engineChoice = 2;
+        d->voice.closeSentencePlayer();
+        d->voice.setEngine(Engine::Default);
+        d->voice.VoiceSet(LessonMedia::sentenceVolume(d->content, d->lesson.book()));
+        d->voice.VoiceOpen(d->state.mediaPath);
+        SenBegainCommand_Click();
+    }
+    FocusModeInput();
+    SetDat();
+    emit changed();
+}
+
+// --- Keys ----------------------------------------------------------------------------------------
+
+bool SentaraSession::KeyDown(ShortcutKey key) {
+    const int mode = d->study.modeIndex;
+    const int current = d->state.currentSentence;
+    const int n = d->lesson.SentenceCount();
+    switch (key) {
+    case ShortcutKey::Ctrl:
+        d->state.ctrlHeld = true;
+        return false;
+    case ShortcutKey::PageUp:
+    case ShortcutKey::PageDown: {
+        if (mode == 9) {
+            return false; // the fill-in word steps belong to the fill-in mode
+        }
+        const bool up = key == ShortcutKey::PageUp;
+        if (up && current > 1) {
+            SenBackCommand_Click();
+        } else if (!up && current >= 1 && current < n) {
+            SenNextCommand_Click();
+        }
+        if (mode == 7) {
+            emit inputCleared(FocusTarget::SpellingInput);
+        }
+        return true;
+    }
+    case ShortcutKey::Home:
+        if (mode == 9) {
+            return false;
+        }
+        if (n > 0) {
+            SenBegainCommand_Click();
+        }
+        return true;
+    case ShortcutKey::F7:
+        if (n == 0) {
+            return true;
+        }
+        if (mode == 9) {
+            SenPlayCommand_Click();
+        } else {
+            AutoPlaySentence();
+        }
+        return true;
+    default:
+        return false;
+    }
+}
+
+void SentaraSession::KeyUp() {
+    d->state.ctrlHeld = false;
+}
+
+bool SentaraSession::ctrlHeld() const {
+    return d->state.ctrlHeld;
+}
+
+// --- Window facts
+// ----------------------------------------------------------------------------------
+
+void SentaraSession::setSentencePanelPositions(double panelTop, double handleTop) {
+    d->study.sentencePanelTop = panelTop;
+    d->study.sentenceHandleTop = handleTop;
+}
+
+void SentaraSession::setLargeLayout(bool large) {
+    d->study.layoutMax = large;
+    d->state.largeLayout = large;
+    emit changed();
+}
+
+// --- Media
+// -------------------------------------------------------------------------------------------
+
+void SentaraSession::attachVideoSurface(QObject* surface) {
+    d->voice.attachVideoSurface(surface);
+}
+
+void SentaraSession::ReadWord(const QString& word) {
+    d->loop.ReadWord(word);
+}
+
+// --- State
+// ---------------------------------------------------------------------------------------------
+
+SessionView SentaraSession::view() const {
+    return SessionViewBuilder::build(
+        {d->state, d->study, d->lesson, d->content, d->loop, d->voice});
+}
+
+const StudySettings& SentaraSession::settings() const {
+    return d->study;
+}
+int SentaraSession::CurrentSentence() const {
+    return d->state.currentSentence;
+}
+int SentaraSession::SentenceCount() const {
+    return d->lesson.SentenceCount();
+}
+int SentaraSession::ModeIndex() const {
+    return d->study.modeIndex;
+}
+int SentaraSession::CurrentReadCount() const {
+    return d->loop.CurrentReadCount();
+}
+double SentaraSession::SentenceStart() const {
+    return d->SentenceStart();
+}
+double SentaraSession::SentenceEnd() const {
+    return d->SentenceEnd();
+}
+double SentaraSession::LessonMediaStart() const {
+    return d->LessonMediaStart();
+}
+double SentaraSession::LessonMediaSpan() const {
+    return d->LessonMediaSpan();
+}
+const common::CourseContent& SentaraSession::content() const {
+    return d->content;
+}
+const common::WordDictionary& SentaraSession::dictionary() const {
+    return d->dictionary;
+}
+LoadedLesson& SentaraSession::lesson() {
+    return d->lesson;
+}
+VoiceControl& SentaraSession::voice() {
+    return d->voice;
+}
+ListeningLoop& SentaraSession::loop() {
+    return d->loop;
+}
+
+} // namespace sentara

@@ -1,0 +1,40 @@
+#pragma once
+
+#include <QString>
+
+namespace sentara {
+
+// The session's own state besides the lesson, the settings and the players: what ShowSentence
+// and the commands set, kept as plain data so the view can be built from it.
+struct SessionState {
+    int currentSentence = 0; // CurrentSentence; 0 without a lesson
+    // The span of the sentence on display and the continuous-play range, in seconds; the engine
+    // unit is applied when they are used, so an engine switch never leaves them in the old unit.
+    double sentenceStartSec = 0;
+    double sentenceEndSec = 0;
+    double lessonMediaStartSec = 0;
+    double lessonMediaEndSec = 0;
+
+    QString lessonTitle;
+    QString resultsText;
+    QString mediaPath;
+    int selectedTab = 2;
+    bool largeLayout = false;
+    bool ctrlHeld = false;
+
+    // Sentence view.
+    bool notePlaceholderVisible = false;
+    bool wordPanelVisible = false;
+    // Dictation test and word-click recall: what every shown sentence starts from.
+    int score = 100;
+    int wrongCount = 0;
+    int nextCueCount = 0;
+    int wordCueCount = 0;
+    int currentBlank = 0;
+    bool dictationInputVisible = true;
+    int clickHintCount = 0;
+    // Video.
+    bool smallVideoVisible = true;
+};
+
+} // namespace sentara

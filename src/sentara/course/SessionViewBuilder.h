@@ -1,0 +1,38 @@
+#pragma once
+
+#include "sentara/course/SessionView.h"
+
+namespace common {
+struct CourseContent;
+}
+
+namespace sentara {
+
+class LoadedLesson;
+class ListeningLoop;
+class VoiceControl;
+struct SessionState;
+struct StudySettings;
+
+// Builds what the window shows from the session's data; holds no state of its own.
+class SessionViewBuilder {
+public:
+    struct Sources {
+        const SessionState& state;
+        const StudySettings& settings;
+        const LoadedLesson& lesson;
+        const common::CourseContent& content;
+        const ListeningLoop& loop;
+        const VoiceControl& voice;
+    };
+
+    static SessionView build(const Sources& sources);
+
+    // Every letter a-z/A-Z as "_", every other character kept.
+    static QString MaskDictationEnglish(const QString& english);
+    // The input that gets the focus in a mode (the focus rule).
+    static FocusTarget focusTargetOf(int modeIndex, bool dictationInputVisible);
+    static QString hideHint(int hideMode);
+};
+
+} // namespace sentara

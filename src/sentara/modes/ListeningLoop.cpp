@@ -1,0 +1,287 @@
+#include "sentara/modes/ListeningLoop.h"
+
+#include "common/ports/Clock.h"
+#include "sentara/modes/VoiceControl.h"
+
+#include <optional>
+
+namespace sentara {
+
+namespace {
+
+constexpr int kPollMs = 10;
+constexpr int kWordDelayMs = 10;
+constexpr int kMinPauseMs = 10;
+
+// The repeat family whose gap timer runs after a play in a mode; none in modes 3, 5, 6 and 9.
+std::optional<RepeatFamily> gapFamilyOf(int mode) {
+    switch (mode) {
+    case 2:
+        return RepeatFamily::Sen;
+    case 4:
+        return RepeatFamily::Write;
+    case 1:
+        return RepeatFamily::All;
+    case 8:
+        return RepeatFamily::Click;
+    case 7:
+        return RepeatFamily::Pen;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+ListeningLoop::ListeningLoop(ports::Clock& clock, VoiceControl& voice, ListeningHost& host,
+                             QObject* parent)
+    : QObject(parent), voice_(voice), host_(host), readTimer_(clock.createTimer(kPollMs)),
+      allReadTimer_(clock.createTimer(kPollMs)), wordTimer_(clock.createTimer(kWordDelayMs)) {
+    connect(readTimer_.get(), &ports::Timer::timeout, this, &ListeningLoop::onReadTimer);
+    connect(allReadTimer_.get(), &ports::Timer::timeout, this, &ListeningLoop::onAllReadTimer);
+    connect(wordTimer_.get(), &ports::Timer::timeout, this, &ListeningLoop::onWordTimer);
+    for (int f = 0; f < kRepeatFamilyCount; ++f) {
+        gapTimers_[f] = clock.createTimer(kMinPauseMs);
+        connect(gapTimers_[f].get(), &ports::Timer::timeout, this,
+                [this, f] { onGapTimer(static_cast<RepeatFamily>(f)); });
+    }
+}
+
+ListeningLoop::~ListeningLoop() = default;
+
+void ListeningLoop::setPause(RepeatFamily family, int ms) {
+    gapTimers_[static_cast<int>(family)]->setInterval(std::max(kMinPauseMs, ms));
+}
+
+int ListeningLoop::pause(RepeatFamily family) const {
+    return gapTimers_[static_cast<int>(family)]->interval();
+}
+
+void ListeningLoop::playSentence() {
+    voice_.VoiceSetPosition(host_.SentenceStart());
+    voice_.VoicePlay();
+    readTimer_->setEnabled(true);
+    CloseTimer();
+    host_.playbackChanged();
+}
+
+void ListeningLoop::SenPlayCommand() {
+    currentReadCount_ = 0;
+    playSentence();
+}
+
+void ListeningLoop::AutoPlaySentence() {
+    currentReadCount_ = 0;
+    const StudySettings& s = host_.settings();
+    bool play = false;
+    switch (host_.ModeIndex()) {
+    case 2:
+        play = s.readCountOf(RepeatFamily::Sen) > 0;
+        break;
+    case 8:
+        play = s.readCountOf(RepeatFamily::Click) > 0;
+        break;
+    case 7:
+        play = s.readCountOf(RepeatFamily::Pen) > 0;
+        break;
+    case 4:
+        play = s.readCountOf(RepeatFamily::Write) > 0;
+        break;
+    case 1:
+        play = s.readCountOf(RepeatFamily::All) > 0;
+        break;
+    case 3:
+    case 5:
+    case 6:
+        play = true;
+        break;
+    default:
+        break;
+    }
+    if (play && host_.SentenceCount() > 0) {
+        playSentence();
+    }
+    CloseTimer();
+}
+
+void ListeningLoop::CloseTimer() {
+    for (auto& timer : gapTimers_) {
+        timer->setEnabled(false);
+    }
+}
+
+void ListeningLoop::stopAll() {
+    currentReadCount_ = 0;
+    CloseTimer();
+    readTimer_->setEnabled(false);
+    allReadTimer_->setEnabled(false);
+    wordTimer_->setEnabled(false);
+    videoReadVisible_ = true;
+    readAllRunning_ = false;
+    readAllPaused_ = false;
+    voice_.VoicePause();
+}
+
+void ListeningLoop::onReadTimer() {
+    const double position = voice_.VoiceGetPosition();
+    if (position <= host_.SentenceEnd()) {
+        return;
+    }
+    voice_.VoicePause();
+    videoReadVisible_ = true;
+    readTimer_->setEnabled(false);
+    ++currentReadCount_;
+    if (const std::optional<RepeatFamily> family = gapFamilyOf(host_.ModeIndex())) {
+        gapTimers_[static_cast<int>(*family)]->setEnabled(true);
+    }
+    host_.playbackChanged();
+}
+
+void ListeningLoop::onGapTimer(RepeatFamily family) {
+    gapTimers_[static_cast<int>(family)]->setEnabled(false);
+    const StudySettings& s = host_.settings();
+    const int count = s.readCountOf(family);
+    switch (family) {
+    case RepeatFamily::Write:
+    case RepeatFamily::Click:
+    case RepeatFamily::Pen:
+        if (currentReadCount_ < count) {
+            playSentence();
+        }
+        break;
+    case RepeatFamily::Sen:
+        if (currentReadCount_ < count) {
+            playSentence();
+        }
+        if (currentReadCount_ == count && s.playMode == 1) {
+            if (host_.CurrentSentence() < host_.SentenceCount()) {
+                host_.SenNextCommand_Click();
+            } else {
+                host_.SenBegainCommand_Click();
+            }
+        }
+        break;
+    case RepeatFamily::All:
+        if (currentReadCount_ < count) {
+            host_.showSentenceAt(host_.CurrentSentence());
+            playSentence();
+        }
+        if (readAllRunning_ && currentReadCount_ == count &&
+            host_.CurrentSentence() < host_.SentenceCount()) {
+            host_.showSentenceAt(host_.CurrentSentence() + 1);
+            currentReadCount_ = 0;
+            if (count > 0) {
+                playSentence();
+            }
+        }
+        if (host_.CurrentSentence() == host_.SentenceCount()) {
+            readAllRunning_ = false;
+            readAllPaused_ = false;
+        }
+        host_.playbackChanged();
+        break;
+    }
+}
+
+void ListeningLoop::startContinuousPlay() {
+    videoReadVisible_ = false;
+    readTimer_->setEnabled(false);
+    if (voice_.VoiceGetPosition() - host_.LessonMediaStart() > host_.LessonMediaSpan()) {
+        host_.showSentenceAt(1);
+        voice_.VoiceSetPosition(host_.SentenceStart());
+    }
+    host_.showSentenceAt(host_.CurrentSentence());
+    voice_.VoicePlay();
+    allReadTimer_->setEnabled(true);
+    host_.playbackChanged();
+}
+
+void ListeningLoop::pauseContinuousPlay() {
+    videoReadVisible_ = true;
+    voice_.VoicePause();
+    allReadTimer_->setEnabled(false);
+    host_.playbackChanged();
+}
+
+bool ListeningLoop::continuousPlaying() const {
+    return allReadTimer_->isEnabled();
+}
+
+void ListeningLoop::onAllReadTimer() {
+    const double position = voice_.VoiceGetPosition();
+    if (position - host_.LessonMediaStart() > host_.LessonMediaSpan()) {
+        allReadTimer_->setEnabled(false);
+        voice_.VoicePause();
+        readAllRunning_ = false;
+        readAllPaused_ = false;
+        videoReadVisible_ = true;
+        host_.playbackChanged();
+        return;
+    }
+    if (position > host_.SentenceEnd() && host_.CurrentSentence() < host_.SentenceCount()) {
+        host_.showSentenceAt(host_.CurrentSentence() + 1);
+        host_.playbackChanged();
+    }
+}
+
+void ListeningLoop::startReadAll() {
+    readAllRunning_ = true;
+    readAllPaused_ = false;
+    host_.showSentenceAt(1);
+    currentReadCount_ = 0;
+    playSentence();
+}
+
+void ListeningLoop::stopReadAll() {
+    readAllRunning_ = false;
+    readAllPaused_ = false;
+    voice_.VoicePause();
+    host_.showSentenceAt(1);
+    currentReadCount_ = 0;
+    host_.playbackChanged();
+}
+
+void ListeningLoop::togglePauseReadAll() {
+    if (!readAllRunning_) {
+        return;
+    }
+    if (readAllPaused_) {
+        voice_.VoicePlay();
+    } else {
+        voice_.VoicePause();
+    }
+    readAllPaused_ = !readAllPaused_;
+    host_.playbackChanged();
+}
+
+void ListeningLoop::ReadWord(const QString& word) {
+    pendingWord_ = word;
+    wordTimer_->setEnabled(true);
+}
+
+void ListeningLoop::onWordTimer() {
+    wordTimer_->setEnabled(false);
+    voice_.WordSoundOpen(pendingWord_);
+}
+
+bool ListeningLoop::sentenceWatchRunning() const {
+    return readTimer_->isEnabled();
+}
+
+void ListeningLoop::stopSentenceWatch() {
+    readTimer_->setEnabled(false);
+}
+
+bool ListeningLoop::anyTimerRunning() const {
+    if (readTimer_->isEnabled() || allReadTimer_->isEnabled() || wordTimer_->isEnabled()) {
+        return true;
+    }
+    for (const auto& timer : gapTimers_) {
+        if (timer->isEnabled()) {
+            return true;
+        }
+    }
+    return false;
+}
+
+} // namespace sentara

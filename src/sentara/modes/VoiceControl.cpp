@@ -1,0 +1,165 @@
+#include "sentara/modes/VoiceControl.h"
+
+#include "common/CourseFolder.h"
+#include "sentara/course/LessonMedia.h"
+
+#include <cmath>
+
+namespace sentara {
+
+VoiceControl::VoiceControl(ports::MediaEngines& engines, const common::CourseFolder& folder,
+                           QObject* parent)
+    : QObject(parent), engines_(engines), folder_(folder) {
+}
+
+VoiceControl::~VoiceControl() = default;
+
+void VoiceControl::setEngine(Engine engine) {
+    if (engine == engine_ && sentence_) {
+        return;
+    }
+    engine_ = engine;
+    createPlayers();
+}
+
+void VoiceControl::createPlayers() {
+    for (auto* player : {&sentence_, &video_, &word_}) {
+        if (*player) {
+            (*player)->close();
+            player->reset();
+        }
+    }
+    sentence_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Sentence);
+    word_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Word);
+    if (engine_ == Engine::Default) {
+        video_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Video);
+    }
+    if (sentence_) {
+        sentence_->setVideoSurface(surface_);
+    }
+}
+
+bool VoiceControl::defaultEngineAvailable() {
+    return engines_.defaultEngineAvailable();
+}
+
+double VoiceControl::toEngineUnit(double seconds) const {
+    if (engine_ == Engine::Backup) {
+        return std::round(seconds * 1000.0);
+    }
+    return seconds;
+}
+
+void VoiceControl::VoiceSet(int sentenceVolume) {
+    if (!sentence_) {
+        createPlayers();
+    }
+    if (engine_ == Engine::Default) {
+        if (sentence_) {
+            sentence_->setAutoStart(false);
+            sentence_->setVolume(sentenceVolume);
+        }
+        if (video_) {
+            video_->setAutoStart(false);
+            video_->setVolume(LessonMedia::kVideoWindowVolume);
+        }
+        if (word_) {
+            word_->setVolume(LessonMedia::kWordVolume);
+        }
+    } else {
+        for (ports::MediaPlayer* player : {sentence_.get(), word_.get()}) {
+            if (player) {
+                player->close();
+                player->setAutoStart(false);
+            }
+        }
+        if (sentence_) {
+            sentence_->setVideoSurface(surface_);
+        }
+    }
+}
+
+void VoiceControl::VoiceOpen(const QString& mediaPath) {
+    mediaPath_ = mediaPath;
+    if (sentence_) {
+        sentence_->open(mediaPath);
+    }
+    if (video_) {
+        video_->open(mediaPath);
+    }
+}
+
+void VoiceControl::VoicePlay() {
+    if (sentence_) {
+        sentence_->play();
+    }
+    if (video_) {
+        video_->play();
+    }
+}
+
+void VoiceControl::VoicePause() {
+    if (sentence_) {
+        sentence_->pause();
+    }
+    if (video_) {
+        video_->pause();
+    }
+}
+
+void VoiceControl::VoiceSetPosition(double position) {
+    if (engine_ == Engine::Backup) {
+        position = std::round(position);
+    }
+    if (sentence_) {
+        sentence_->setPosition(position);
+    }
+    if (video_) {
+        video_->setPosition(position);
+    }
+}
+
+double VoiceControl::VoiceGetPosition() const {
+    if (!sentence_) {
+        return 0;
+    }
+    const double position = sentence_->position();
+    return engine_ == Engine::Backup ? std::round(position) : position;
+}
+
+void VoiceControl::WordSoundOpen(const QString& word) {
+    if (!word_ || word.isEmpty()) {
+        return;
+    }
+    if (engine_ == Engine::Backup) {
+        word_->close();
+    }
+    word_->open(folder_.wordSound(word));
+    word_->setPosition(0);
+    word_->play();
+}
+
+void VoiceControl::WordSoundStop() {
+    if (word_) {
+        word_->stop();
+    }
+}
+
+void VoiceControl::closeSentencePlayer() {
+    if (sentence_) {
+        sentence_->close();
+    }
+}
+
+void VoiceControl::attachVideoSurface(QObject* surface) {
+    surface_ = surface;
+    if (sentence_) {
+        sentence_->setVideoSurface(surface);
+    }
+}
+
+bool VoiceControl::isPlaying() const {
+    return sentence_ && sentence_->state() == ports::MediaPlayer::State::Playing;
+}
+
+} // namespace sentara

@@ -1,0 +1,226 @@
+#include "OralixRig.h"
+
+#include <gtest/gtest.h>
+
+using namespace oralix;
+using namespace oralix_test;
+
+namespace {
+
+TEST(PlaybackChain, RepeatTwiceWithThreeSecondPausesThenTheNextSentence) {
+    Rig rig;
+    rig.standardBook().trainerSettings(
+        QStringLiteral("0\\1\\1\\2\\3\\1\\1\\\\0\\Daily Talk\\0\\0\\"));
+    OralixSession& s = rig.start();
+    EXPECT_EQ(s.pauseIntervalMs(), 3010);
+    rig.clock.advance(20000);
+    // Sentence 1 (0.5-2.0 s) plays at 0, ends at 1500, pauses 3010 ms, plays at 4510, ends at
+    // 6010, pauses again; sentence 2 starts at 9020 and is played twice the same way.
+    const QList<qint64> expected = {0, 4510, 9020, 13530, 18040};
+    EXPECT_EQ(rig.playTimes(), expected);
+    EXPECT_EQ(rig.seeks(), (QList<double>{0.5, 0.5, 2.5, 2.5, 4.5}));
+    EXPECT_EQ(s.lesson().currentSentence(), 3);
+    // A play stops at its end, give or take nothing: every pause comes exactly 1500 ms later.
+    QList<qint64> pauses;
+    for (const auto& c : rig.player().calls(support::SimulatedPlayer::Call::Kind::Pause)) {
+        pauses << c.atMs;
+    }
+    EXPECT_EQ(pauses.mid(0, 4), (QList<qint64>{1500, 6010, 10520, 15030}));
+}
+
+TEST(PlaybackChain, IntervalZeroPausesTenMilliseconds) {
+    Rig rig;
+    rig.standardBook().trainerSettings(
+        QStringLiteral("0\\1\\1\\1\\0\\1\\1\\\\0\\Daily Talk\\0\\0\\"));
+    OralixSession& s = rig.start();
+    EXPECT_EQ(s.pauseIntervalMs(), 10);
+    rig.clock.advance(1600);
+    EXPECT_EQ(rig.playTimes(), (QList<qint64>{0, 1510}));
+    s.setIntervalText(QStringLiteral("20"));
+    EXPECT_EQ(s.pauseIntervalMs(), 20010);
+    s.setIntervalText(QStringLiteral("0"));
+    EXPECT_EQ(s.pauseIntervalMs(), 10);
+}
+
+// One-sentence lessons L1..L4, the range from index `start` to the lesson titled `end`.
+struct RangeCase {
+    int startLesson; // where the session starts
+    int rangeStart;
+    QString rangeEnd;
+    QList<int> expectedLessons; // lesson indexes loaded one after another
+};
+
+class LessonRange : public ::testing::TestWithParam<RangeCase> {};
+
+TEST_P(LessonRange, TheChainWrapsFromTheEndLessonToTheStartLesson) {
+    const RangeCase& c = GetParam();
+    Rig rig;
+    rig.course.bookList(kBook, {QStringLiteral("L1"), QStringLiteral("L2"), QStringLiteral("L3"),
+                                QStringLiteral("L4")});
+    for (int n = 1; n <= 4; ++n) {
+        rig.course.lesson(kBook, n,
+                          {sentence(QStringLiteral("Go."), QStringLiteral("走。"), 0, 1)});
+        rig.course.media(kBook, QString::number(n) + QStringLiteral(".mp3"), 5000);
+    }
+    rig.course.trainerSettings(QStringLiteral("%1\\1\\1\\1\\0\\1\\1\\%2\\%3\\Daily Talk\\0\\0\\")
+                                   .arg(c.startLesson)
+                                   .arg(c.rangeEnd)
+                                   .arg(c.rangeStart));
+    OralixSession& s = rig.start();
+    QList<int> loaded = {s.view().lessons.index};
+    for (int i = 1; i < c.expectedLessons.size(); ++i) {
+        rig.clock.advance(1030); // a 1 s sentence seen ending by the 30 ms poll, a 10 ms pause
+        loaded << s.view().lessons.index;
+        EXPECT_EQ(s.lesson().currentSentence(), 1);
+    }
+    EXPECT_EQ(loaded, c.expectedLessons);
+    EXPECT_EQ(rig.playTimes().size(), c.expectedLessons.size());
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, LessonRange,
+    ::testing::Values(RangeCase{1, 1, QStringLiteral("L3"), {1, 2, 1, 2, 1}},
+                      RangeCase{0, 2, QStringLiteral("L1"), {0, 2, 3, 2, 3}},
+                      // The end of the list without meeting the end lesson: back to the start.
+                      RangeCase{2, 1, QStringLiteral("nowhere"), {2, 3, 1, 2, 3}}));
+
+TEST(PlaybackChain, TheBackupEngineWorksInWholeMilliseconds) {
+    Rig rig;
+    rig.course.bookList(kBook, {QStringLiteral("L1")})
+        .lesson(kBook, 1,
+                {sentence(QStringLiteral("One."), QStringLiteral("一。"), 1.5, 2.25),
+                 sentence(QStringLiteral("Two."), QStringLiteral("二。"), 2.4996, 3)})
+        .media(kBook, QStringLiteral("1.mp3"), 5000)
+        .studySettings(setDat(1));
+    OralixSession& s = rig.start();
+    EXPECT_EQ(s.voice()->engine(), ports::MediaEngines::Engine::Backup);
+    EXPECT_EQ(rig.player().unit(), ports::MediaPlayer::Unit::Milliseconds);
+    EXPECT_EQ(rig.seeks(), QList<double>{1500});
+    rig.clock.advance(750);
+    EXPECT_EQ(rig.player().calls(support::SimulatedPlayer::Call::Kind::Pause).size(), 1);
+    s.nextSentence();
+    EXPECT_EQ(rig.seeks().last(), 2500); // rounded to a whole millisecond
+}
+
+TEST(PlaybackChain, TheDefaultEngineIsReplacedByTheBackupWhenItCannotBeUsed) {
+    Rig rig;
+    rig.standardBook().studySettings(setDat(2));
+    rig.engines.setDefaultAvailable(false);
+    OralixSession& s = rig.start();
+    EXPECT_EQ(s.voice()->engine(), ports::MediaEngines::Engine::Backup);
+    EXPECT_EQ(rig.seeks(), QList<double>{500});
+}
+
+TEST(Navigation, PageDownOnTheLastSentenceAndPageUpOnTheFirstDoNothing) {
+    Rig rig;
+    rig.standardBook();
+    OralixSession& s = rig.start();
+    EXPECT_FALSE(s.view().sentence.previousEnabled);
+    s.previousSentence();
+    EXPECT_EQ(s.lesson().currentSentence(), 1);
+    s.nextSentence();
+    s.nextSentence();
+    EXPECT_EQ(s.lesson().currentSentence(), 3);
+    EXPECT_FALSE(s.view().sentence.nextEnabled);
+    EXPECT_TRUE(s.view().sentence.previousEnabled);
+    const int plays = rig.playTimes().size();
+    s.nextSentence();
+    EXPECT_EQ(s.lesson().currentSentence(), 3);
+    EXPECT_EQ(rig.playTimes().size(), plays);
+    s.firstSentence();
+    EXPECT_EQ(s.lesson().currentSentence(), 1);
+    EXPECT_FALSE(s.view().sentence.previousEnabled);
+    EXPECT_TRUE(s.view().sentence.nextEnabled);
+}
+
+TEST(Navigation, RepeatCountZeroShowsSentencesWithoutPlayingThem) {
+    Rig rig;
+    rig.standardBook().trainerSettings(
+        QStringLiteral("0\\1\\1\\0\\1\\1\\1\\\\0\\Daily Talk\\0\\0\\"));
+    OralixSession& s = rig.start();
+    EXPECT_TRUE(rig.playTimes().isEmpty());
+    s.playSentence(); // a manual play: once, then the next sentence is shown without playing
+    rig.clock.advance(1500 + 1010);
+    EXPECT_EQ(rig.playTimes().size(), 1);
+    EXPECT_EQ(s.lesson().currentSentence(), 2);
+}
+
+TEST(ReadAll, ReadsTheWholeLessonSentenceAfterSentenceThenResetsTheButton) {
+    Rig rig;
+    rig.standardBook();
+    OralixSession& s = rig.start();
+    s.setStudyMode(2);
+    s.setIntervalText(QStringLiteral("0"));
+    rig.player().clearLog();
+    QList<int> followed;
+    QObject::connect(&s, &OralixSession::followRow, [&followed](int row) { followed << row; });
+    s.readAllPressed();
+    EXPECT_EQ(s.view().fullText.readAllCaption, QStringLiteral(" 停止朗读(&S)"));
+    EXPECT_TRUE(s.view().fullText.pauseEnabled);
+    EXPECT_TRUE(s.lesson().rows()[0].underline);
+    rig.clock.advance(1510);
+    EXPECT_EQ(s.readAllIndex(), 2);
+    EXPECT_FALSE(s.lesson().rows()[0].underline);
+    EXPECT_TRUE(s.lesson().rows()[1].underline);
+    rig.clock.advance(3020);
+    EXPECT_EQ(followed, (QList<int>{1, 2, 3}));
+    EXPECT_EQ(rig.seeks(), (QList<double>{0.5, 2.5, 4.5}));
+    EXPECT_EQ(s.view().fullText.readAllCaption, QStringLiteral(" 全文朗读(&R)"));
+    EXPECT_FALSE(s.view().fullText.pauseEnabled);
+    for (const SentenceRow& row : s.lesson().rows()) {
+        EXPECT_FALSE(row.underline);
+    }
+    rig.clock.advance(10000);
+    EXPECT_EQ(rig.playTimes().size(), 3); // nothing more after the last sentence
+}
+
+TEST(ReadAll, PausingMidSpanAndResumingFinishesTheSpanThenPausesAsUsual) {
+    Rig rig;
+    rig.standardBook();
+    OralixSession& s = rig.start();
+    s.setStudyMode(2); // repeat 1, interval 1
+    rig.player().clearLog();
+    s.readAllPressed();
+    rig.clock.advance(600);
+    s.pauseResumePressed();
+    EXPECT_EQ(s.view().fullText.pauseCaption, QStringLiteral(" 继续朗读(&A)"));
+    rig.clock.advance(5000); // paused: the span does not end
+    EXPECT_EQ(s.readAllIndex(), 1);
+    s.pauseResumePressed();
+    EXPECT_EQ(s.view().fullText.pauseCaption, QStringLiteral(" 暂停朗读(&P)"));
+    rig.clock.advance(910); // the remaining 900 ms, seen by the next 30 ms poll
+    EXPECT_FALSE(s.pollRunning());
+    EXPECT_TRUE(s.pauseRunning());
+    rig.clock.advance(1010);
+    EXPECT_EQ(s.readAllIndex(), 2);
+}
+
+TEST(ReadAll, StoppingDuringThePauseLeavesThePlayerSilent) {
+    Rig rig;
+    rig.standardBook();
+    OralixSession& s = rig.start();
+    s.setStudyMode(2);
+    rig.player().clearLog();
+    s.readAllPressed();
+    rig.clock.advance(1600); // inside the 1010 ms pause after sentence 1
+    s.readAllPressed();
+    EXPECT_FALSE(s.view().fullText.reading);
+    rig.clock.advance(5000);
+    EXPECT_EQ(rig.playTimes().size(), 1);
+}
+
+TEST(Speed, TheThreeSpeedsSetThePlaybackRate) {
+    Rig rig;
+    rig.standardBook();
+    OralixSession& s = rig.start();
+    s.setSpeed(0);
+    EXPECT_DOUBLE_EQ(rig.player().playbackRate(), 0.75);
+    s.setSpeed(2);
+    EXPECT_DOUBLE_EQ(rig.player().playbackRate(), 1.25);
+    s.chooseLesson(1); // a new file keeps the chosen speed
+    EXPECT_DOUBLE_EQ(rig.player().playbackRate(), 1.25);
+    s.setSpeed(1);
+    EXPECT_DOUBLE_EQ(rig.player().playbackRate(), 1.0);
+}
+
+} // namespace

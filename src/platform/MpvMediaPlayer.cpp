@@ -16,6 +16,7 @@ constexpr int endReasonError = 4;
 constexpr qint64 staleBeforeMs = 30;
 constexpr qint64 staleAfterMs = 1000;
 constexpr int staleLimit = 10;
+constexpr qint64 maxExtrapolationMs = 100;
 
 } // namespace
 
@@ -82,6 +83,7 @@ void MpvMediaPlayer::setVolume(int volume) {
 
 void MpvMediaPlayer::setPlaybackRate(double rate) {
     if (rate > 0) {
+        rate_ = rate;
         mpv_.setProperty("speed", rate);
     }
 }
@@ -112,6 +114,8 @@ void MpvMediaPlayer::pause() {
         return;
     }
     mpv_.setProperty("pause", true);
+    positionMs_ += sinceReportMs();
+    reportClock_.invalidate();
     playing_ = false;
     stopped_ = false;
     updateState();
@@ -156,7 +160,17 @@ double MpvMediaPlayer::position() const {
     if (atEnd_) {
         return static_cast<double>(durationMs_);
     }
-    return static_cast<double>(positionMs_);
+    return static_cast<double>(positionMs_ + sinceReportMs());
+}
+
+qint64 MpvMediaPlayer::sinceReportMs() const {
+    // mpv reports the position every few tens of milliseconds; in between it moves on with the
+    // clock, for at most one report interval.
+    if (!playing_ || seeking_ || !reportClock_.isValid()) {
+        return 0;
+    }
+    const auto moved = static_cast<qint64>(static_cast<double>(reportClock_.elapsed()) * rate_);
+    return std::clamp<qint64>(moved, 0, maxExtrapolationMs);
 }
 
 void MpvMediaPlayer::setPosition(double position) {
@@ -205,6 +219,7 @@ void MpvMediaPlayer::onProperty(const QString& name, const QVariant& value) {
             seeking_ = false;
         }
         positionMs_ = ms;
+        reportClock_.start();
     } else if (name == QLatin1String("eof-reached")) {
         if (value.toBool() && hasMedia_ && playing_ && !atEnd_) {
             atEnd_ = true;
@@ -251,6 +266,7 @@ void MpvMediaPlayer::onFileEnded(int reason) {
 
 void MpvMediaPlayer::seekTo(qint64 ms) {
     positionMs_ = ms;
+    reportClock_.invalidate();
     seeking_ = true;
     restarted_ = false;
     staleReports_ = 0;

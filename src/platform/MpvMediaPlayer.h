@@ -3,6 +3,7 @@
 #include "common/ports/MediaPlayer.h"
 #include "platform/MpvHandle.h"
 
+#include <QElapsedTimer>
 #include <optional>
 
 namespace platform {
@@ -48,6 +49,7 @@ private:
     void onFileEnded(int reason);
     void seekTo(qint64 ms);
     qint64 clampMs(qint64 ms) const;
+    qint64 sinceReportMs() const;
     void updateState();
 
     MpvHandle mpv_;
@@ -64,6 +66,8 @@ private:
     bool restarted_ = false;
     int staleReports_ = 0;
     qint64 positionMs_ = 0;
+    QElapsedTimer reportClock_; // since positionMs_ was reported
+    double rate_ = 1.0;
     qint64 durationMs_ = 0;
     int volume_ = 100;
     State reported_ = State::NoMedia;

@@ -1,0 +1,243 @@
+// One contract for the players of both engines: what the listening loop relies on, on real media.
+#include "PlatformTestSupport.h"
+#include "TestMedia.h"
+
+#include "platform/PlatformEngines.h"
+
+#include <QElapsedTimer>
+#include <gtest/gtest.h>
+
+namespace {
+
+using platformtest::TestMedia;
+using platformtest::waitUntil;
+using Engine = ports::MediaEngines::Engine;
+using Role = ports::MediaEngines::Role;
+using State = ports::MediaPlayer::State;
+
+constexpr int loadTimeoutMs = 10000;
+
+class MediaPlayerContract : public ::testing::TestWithParam<Engine> {
+protected:
+    void SetUp() override {
+        platformtest::ensureApplication();
+        if (!platformtest::soundServerReachable()) {
+            GTEST_SKIP() << platformtest::noSoundServer;
+        }
+        ASSERT_TRUE(TestMedia::instance().valid()) << TestMedia::instance().error().toStdString();
+        player = engines.createPlayer(GetParam(), Role::Sentence);
+    }
+
+    // Seconds in the player's unit.
+    double units(double seconds) const {
+        return player->unit() == ports::MediaPlayer::Unit::Milliseconds ? seconds * 1000 : seconds;
+    }
+    double seconds(double value) const {
+        return player->unit() == ports::MediaPlayer::Unit::Milliseconds ? value / 1000 : value;
+    }
+
+    bool openAndLoad(const QString& path) {
+        platformtest::SignalCounter loaded(player.get(), &ports::MediaPlayer::mediaLoaded);
+        player->open(path);
+        return waitUntil([&] { return loaded.count() > 0; }, loadTimeoutMs);
+    }
+
+    platform::PlatformEngines engines;
+    std::unique_ptr<ports::MediaPlayer> player;
+};
+
+TEST_P(MediaPlayerContract, OpensMediaInItsUnitWithoutPlaying) {
+    const auto expectedUnit = GetParam() == Engine::Default
+                                  ? ports::MediaPlayer::Unit::Seconds
+                                  : ports::MediaPlayer::Unit::Milliseconds;
+    EXPECT_EQ(player->unit(), expectedUnit);
+    EXPECT_EQ(player->state(), State::NoMedia);
+
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    EXPECT_TRUE(player->hasMedia());
+    EXPECT_EQ(player->currentPath(), TestMedia::instance().toneMp3());
+    EXPECT_TRUE(waitUntil([&] { return player->duration() > 0; }, loadTimeoutMs));
+    EXPECT_NEAR(seconds(player->duration()), 3.0, 0.1);
+    if (player->unit() == ports::MediaPlayer::Unit::Milliseconds) {
+        EXPECT_EQ(player->duration(), std::round(player->duration())) << "whole milliseconds";
+    }
+    platformtest::spin(300);
+    EXPECT_EQ(player->state(), State::Stopped);
+    EXPECT_EQ(player->position(), 0.0) << "nothing plays before play()";
+}
+
+TEST_P(MediaPlayerContract, SeekAskedBeforeLoadIsAppliedWhenItLoads) {
+    player->open(TestMedia::instance().toneMp3());
+    player->setPosition(units(1.5));
+    EXPECT_DOUBLE_EQ(player->position(), units(1.5)) << "the target is reported until it lands";
+    player->play();
+    EXPECT_EQ(player->state(), State::Playing);
+
+    // Every position read while it starts lies at or after the target, never back at 0.
+    double lowest = 1e9;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            lowest = std::min(lowest, player->position());
+            return player->position() > units(1.8);
+        },
+        loadTimeoutMs));
+    EXPECT_GE(lowest, units(1.5) - units(0.03));
+    EXPECT_LT(seconds(player->position()), 2.5);
+}
+
+TEST_P(MediaPlayerContract, SeekIsExactAndClampedInsideTheMedia) {
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    player->setPosition(units(1.234));
+    player->play();
+    double first = -1;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            if (player->position() != units(1.234)) {
+                first = player->position();
+            }
+            return first >= 0;
+        },
+        loadTimeoutMs));
+    EXPECT_GE(first, units(1.234 - 0.03));
+    EXPECT_LT(first, units(1.234 + 0.15)) << "the first position after a seek is near its target";
+    player->pause();
+
+    player->setPosition(units(-5));
+    EXPECT_GE(player->position(), 0.0);
+    player->setPosition(units(99));
+    EXPECT_LE(seconds(player->position()), 3.0 + 0.05);
+}
+
+TEST_P(MediaPlayerContract, PauseKeepsThePositionAndPlayResumesFromIt) {
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    player->setPosition(units(0.5));
+    player->play();
+    ASSERT_TRUE(waitUntil([&] { return player->position() > units(0.9); }, loadTimeoutMs));
+    player->pause();
+    EXPECT_EQ(player->state(), State::Paused);
+    platformtest::spin(100);
+    const double paused = player->position();
+    platformtest::spin(400);
+    EXPECT_NEAR(player->position(), paused, units(0.03)) << "a paused player does not move";
+    EXPECT_GT(paused, units(0.9));
+
+    player->play();
+    double lowest = 1e9;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            lowest = std::min(lowest, player->position());
+            return player->position() > paused + units(0.2);
+        },
+        loadTimeoutMs));
+    EXPECT_GE(lowest, paused - units(0.03)) << "play resumes where it paused";
+}
+
+TEST_P(MediaPlayerContract, PositionFollowsRealTime) {
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    player->play();
+    ASSERT_TRUE(waitUntil([&] { return player->position() > units(0.2); }, loadTimeoutMs));
+    const double from = player->position();
+    QElapsedTimer clock;
+    clock.start();
+    platformtest::spin(1000);
+    const double advanced = seconds(player->position() - from);
+    const double elapsed = clock.elapsed() / 1000.0;
+    EXPECT_NEAR(advanced, elapsed, 0.15);
+    if (player->unit() == ports::MediaPlayer::Unit::Milliseconds) {
+        EXPECT_EQ(player->position(), std::round(player->position())) << "whole milliseconds";
+    }
+}
+
+TEST_P(MediaPlayerContract, MissingFilePlaysNothingAndRaisesNothing) {
+    platformtest::SignalCounter finished(player.get(), &ports::MediaPlayer::finished);
+    player->open(TestMedia::instance().missing());
+    EXPECT_FALSE(player->hasMedia());
+    player->setPosition(units(1));
+    player->play();
+    platformtest::spin(300);
+    EXPECT_EQ(player->state(), State::NoMedia);
+    EXPECT_EQ(player->position(), 0.0);
+    EXPECT_EQ(finished.count(), 0);
+
+    // A good file afterwards plays as usual.
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    EXPECT_TRUE(player->hasMedia());
+}
+
+TEST_P(MediaPlayerContract, EndOfMediaPausesAtTheEndAndAnnouncesIt) {
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    platformtest::SignalCounter finished(player.get(), &ports::MediaPlayer::finished);
+    player->setPosition(units(2.5));
+    player->play();
+    ASSERT_TRUE(waitUntil([&] { return finished.count() > 0; }, loadTimeoutMs));
+    EXPECT_EQ(finished.count(), 1);
+    EXPECT_EQ(player->state(), State::Paused);
+    EXPECT_NEAR(seconds(player->position()), 3.0, 0.1);
+
+    // Played again it starts over.
+    player->play();
+    ASSERT_TRUE(waitUntil([&] { return player->state() == State::Playing; }, loadTimeoutMs));
+    EXPECT_TRUE(waitUntil([&] { return player->position() < units(1.0); }, 3000));
+
+    // A seek after the end plays from there.
+    ASSERT_TRUE(waitUntil([&] { return finished.count() > 1; }, loadTimeoutMs));
+    player->setPosition(units(2.0));
+    player->play();
+    double lowest = 1e9;
+    ASSERT_TRUE(waitUntil(
+        [&] {
+            lowest = std::min(lowest, player->position());
+            return player->position() > units(2.3);
+        },
+        loadTimeoutMs));
+    EXPECT_GE(lowest, units(2.0) - units(0.03));
+}
+
+TEST_P(MediaPlayerContract, StopRewindsToTheStart) {
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    player->setPosition(units(1));
+    player->play();
+    ASSERT_TRUE(waitUntil([&] { return player->position() > units(1.2); }, loadTimeoutMs));
+    player->stop();
+    EXPECT_EQ(player->state(), State::Stopped);
+    EXPECT_TRUE(waitUntil([&] { return player->position() == 0.0; }, 2000));
+}
+
+TEST_P(MediaPlayerContract, ReopeningTheSameFileReadsItAfresh) {
+    const QString path = TestMedia::instance().folder() + QStringLiteral("/rewritten.wav");
+    ASSERT_TRUE(platformtest::writeWav(path, platformtest::tone(1.0, 440, 0.3)));
+    ASSERT_TRUE(openAndLoad(path));
+    ASSERT_TRUE(waitUntil([&] { return player->duration() > 0; }, loadTimeoutMs));
+    EXPECT_NEAR(seconds(player->duration()), 1.0, 0.05);
+
+    ASSERT_TRUE(platformtest::writeWav(path, platformtest::tone(2.0, 440, 0.3)));
+    ASSERT_TRUE(openAndLoad(path));
+    EXPECT_TRUE(waitUntil([&] { return std::abs(seconds(player->duration()) - 2.0) < 0.05; },
+                          loadTimeoutMs));
+}
+
+TEST_P(MediaPlayerContract, WordPlayerStartsByItselfAtVolume70) {
+    auto word = engines.createPlayer(GetParam(), Role::Word);
+    EXPECT_EQ(word->volume(), 70);
+    platformtest::SignalCounter finished(word.get(), &ports::MediaPlayer::finished);
+    word->open(TestMedia::instance().shortWav());
+    word->setPosition(0);
+    ASSERT_TRUE(waitUntil([&] { return word->position() > 0; }, loadTimeoutMs))
+        << "it starts without play()";
+    EXPECT_TRUE(waitUntil([&] { return finished.count() == 1; }, loadTimeoutMs));
+
+    // A second word replaces the first and starts by itself too.
+    word->open(TestMedia::instance().toneMp3());
+    EXPECT_TRUE(waitUntil([&] { return word->position() > 0; }, loadTimeoutMs));
+    word->stop();
+    EXPECT_EQ(word->state(), State::Stopped);
+}
+
+INSTANTIATE_TEST_SUITE_P(BothEngines, MediaPlayerContract,
+                         ::testing::Values(Engine::Default, Engine::Backup),
+                         [](const ::testing::TestParamInfo<Engine>& info) {
+                             return info.param == Engine::Default ? "DefaultEngine"
+                                                                  : "BackupEngine";
+                         });
+
+} // namespace

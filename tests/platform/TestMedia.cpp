@@ -1,0 +1,44 @@
+#include "TestMedia.h"
+
+#include "PlatformTestSupport.h"
+
+namespace platformtest {
+
+TestMedia& TestMedia::instance() {
+    static TestMedia media;
+    return media;
+}
+
+TestMedia::TestMedia() {
+    if (!dir_.isValid()) {
+        error_ = QStringLiteral("no temporary folder");
+        return;
+    }
+    const QString toneWav = dir_.filePath(QStringLiteral("tone.wav"));
+    if (!writeWav(toneWav, tone(3.0, 440, 0.5)) || !writeWav(shortWav(), tone(1.0, 660, 0.5))) {
+        error_ = QStringLiteral("could not write WAV files");
+        return;
+    }
+    const QString quiet = QStringLiteral("-loglevel");
+    if (!runTool(QStringLiteral("ffmpeg"),
+                 {quiet, QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-i"),
+                  toneWav, QStringLiteral("-c:a"), QStringLiteral("libmp3lame"),
+                  QStringLiteral("-b:a"), QStringLiteral("128k"), toneMp3()})) {
+        error_ = QStringLiteral("ffmpeg could not make the MP3 file");
+        return;
+    }
+    if (!runTool(QStringLiteral("ffmpeg"),
+                 {quiet, QStringLiteral("error"), QStringLiteral("-y"), QStringLiteral("-f"),
+                  QStringLiteral("lavfi"), QStringLiteral("-i"),
+                  QStringLiteral("testsrc=size=160x120:rate=25:duration=2"), QStringLiteral("-f"),
+                  QStringLiteral("lavfi"), QStringLiteral("-i"),
+                  QStringLiteral("sine=frequency=440:duration=2"), QStringLiteral("-c:v"),
+                  QStringLiteral("wmv2"), QStringLiteral("-c:a"), QStringLiteral("wmav2"),
+                  QStringLiteral("-shortest"), clipWmv()})) {
+        error_ = QStringLiteral("ffmpeg could not make the WMV file");
+        return;
+    }
+    valid_ = true;
+}
+
+} // namespace platformtest

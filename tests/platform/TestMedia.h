@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QString>
+#include <QTemporaryDir>
+
+namespace platformtest {
+
+// Media files made once per test run in a temporary folder.
+class TestMedia {
+public:
+    static TestMedia& instance();
+
+    bool valid() const { return valid_; }
+    QString error() const { return error_; }
+
+    // 3 s of a 440 Hz tone, MP3 (as the lessons are).
+    QString toneMp3() const { return dir_.filePath(QStringLiteral("tone.mp3")); }
+    // 1 s of a 660 Hz tone, PCM WAV (as the word recordings are).
+    QString shortWav() const { return dir_.filePath(QStringLiteral("short.wav")); }
+    // 2 s of WMV video with sound.
+    QString clipWmv() const { return dir_.filePath(QStringLiteral("clip.wmv")); }
+    QString missing() const { return dir_.filePath(QStringLiteral("no-such-file.mp3")); }
+    QString folder() const { return dir_.path(); }
+
+private:
+    TestMedia();
+
+    QTemporaryDir dir_;
+    bool valid_ = false;
+    QString error_;
+};
+
+} // namespace platformtest

@@ -274,7 +274,11 @@ def check(course, report):
     report.expect(tried == ["cries", "crie", "cri", "cry"],
                   "look-up of 'cries' tries %s, expected cries, crie, cri, cry" % tried)
 
-    # Per-word recordings
+    # Per-word recordings; no two names in one folder may differ only in case
+    for folder in [course] + [p for p in course.rglob("*") if p.is_dir()]:
+        names = [p.name.lower() for p in folder.iterdir()]
+        report.expect(len(set(names)) == len(names),
+                      "%s: two entries differ only in letter case" % folder)
     for h in headwords:
         wav = find(course, "Word", h[0], h + ".wav")
         if report.expect(wav is not None, "Word/%s/%s.wav missing" % (h[0], h)):
@@ -453,15 +457,31 @@ def check(course, report):
     return stats
 
 
+def check_sources(course, source, report):
+    """The installed content file and the lesson files match the sources they came from."""
+    content = json.loads((source / "Content.json").read_text(encoding="utf-8"))
+    installed = find(course, "SETTING", "Content.json")
+    if installed is not None:
+        report.expect(json.loads(installed.read_bytes().decode("gbk")) == content,
+                      "SETTING/Content.json differs from %s" % (source / "Content.json"))
+    titles = [b["title"] for b in content.get("books", [])]
+    for lesson in sorted((source / "lessons").glob("*/*.txt")):
+        b, n = int(lesson.parent.name), int(lesson.stem)
+        report.expect(b <= len(titles) and find(course, "Book", titles[b - 1], "%d.dat" % n),
+                      "%s has no lesson file in the course" % lesson)
+
+
 def main():
     ap = argparse.ArgumentParser(description=__doc__.split("\n\n")[0])
     ap.add_argument("--course", required=True, type=Path, help="the program folder")
-    ap.add_argument("--source", type=Path, help="the demo-course sources (unused; accepted "
-                    "so the generator can pass them)")
+    ap.add_argument("--source", type=Path, help="the demo-course sources: also check that "
+                    "the course matches them")
     ap.add_argument("-v", "--verbose", action="store_true", help="list the real lessons")
     args = ap.parse_args()
     report = Report()
     stats = check(args.course.resolve(), report)
+    if args.source:
+        check_sources(args.course.resolve(), args.source.resolve(), report)
     if args.verbose and stats:
         for kind in ("ordinary", "video", "layout"):
             for title, n, count in stats[kind]:

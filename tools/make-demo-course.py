@@ -588,7 +588,9 @@ def build(source, stage, jobs):
         s.wav = work / ("sentence-%03d.wav" % i)
     word_files = []
     for head, _, _ in entries:
-        word_files.append((head, stage / "Word" / head[0] / (head + ".wav")))
+        # One folder per letter whatever its case ("Anna" and "and" both under "a"): the
+        # trainers resolve paths ignoring case, so "A" and "a" must not be two folders.
+        word_files.append((head, stage / "Word" / head[0].lower() / (head + ".wav")))
     with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
         futures = [pool.submit(sentence_wav, s.speech, s.wav) for s in sentences]
         futures += [pool.submit(espeak_wav, head, path) for head, path in word_files]

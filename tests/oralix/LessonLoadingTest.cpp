@@ -21,6 +21,7 @@ TEST(LessonLoading, RowsCarryTheRawEnglishTheChineseAndTheirNumbers) {
     ASSERT_EQ(s.lesson().sentenceCount(), 2);
     const QList<SentenceRow>& rows = s.lesson().rows();
     EXPECT_EQ(rows[0].english, QStringLiteral("^I$I$^ ^am$be$^"));
+    EXPECT_EQ(rows[0].line, QStringLiteral("I am"));
     EXPECT_EQ(rows[0].chinese, QStringLiteral("我是"));
     EXPECT_EQ(rows[0].number, QStringLiteral("1."));
     EXPECT_EQ(rows[1].english, QStringLiteral("^Go$go$◆^.^"));

@@ -12,6 +12,7 @@ OralixLesson::OralixLesson(QString text) : text_(std::move(text)) {
         SentenceRow row;
         row.raw = record.raw;
         row.english = record.field(common::SentenceRecord::English).trimmed();
+        row.line = sentenceLine(row.english);
         row.chinese = record.field(common::SentenceRecord::Chinese).trimmed();
         row.number = QString::number(i + 1) + QLatin1Char('.');
         rows_.append(row);

@@ -9,6 +9,7 @@ namespace oralix {
 struct SentenceRow {
     QString raw;     // the record between two "*"
     QString english; // the English field as stored (with its "^" and "$" annotations), trimmed
+    QString line;    // the English as the learner reads it, without the annotations
     QString chinese; // the Chinese field, trimmed
     QString number;  // "7."
 

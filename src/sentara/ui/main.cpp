@@ -1,13 +1,84 @@
+#include "ScreenshotTour.h"
+#include "SentaraWindow.h"
+#include "TerminationSignals.h"
+
+#include "common/CourseFolder.h"
+#include "platform/Fonts.h"
+#include "platform/MediaBackend.h"
+#include "platform/PlatformEngines.h"
+#include "platform/QtClock.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtRecorder.h"
+#include "platform/QtScreen.h"
+#include "platform/QtShell.h"
+#include "platform/QtSoundPlayer.h"
+#include "platform/QtTextMeasure.h"
+#include "sentara/course/SentaraSession.h"
+
 #include <QApplication>
-#include <QLabel>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QTimer>
+#include <cstdio>
+
+namespace {
+
+// Hidden options for the documentation pictures and the start-up benchmark.
+QString optionValue(const QStringList& arguments, const QString& name) {
+    const qsizetype at = arguments.indexOf(name);
+    return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
+}
+
+} // namespace
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) {
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    }
+    QElapsedTimer sinceStart;
+    sinceStart.start();
+    platform::pinGStreamerBackend();
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Sentara：主窗口尚在建设中"));
-    placeholder.resize(480, 120);
-    placeholder.show();
+    QApplication::setApplicationName(QStringLiteral("Sentara"));
+    QApplication::setFont(platform::Fonts::ui());
+
+    const QStringList arguments = QApplication::arguments();
+    const common::CourseFolder folder = common::CourseFolder::fromApplication(arguments);
+
+    platform::QtClock clock;
+    platform::PlatformEngines engines;
+    platform::QtRecorder recorder;
+    platform::QtSoundPlayer sounds;
+    platform::QtDialogs dialogs;
+    platform::QtShell shell;
+    platform::QtTextMeasure measure;
+    platform::QtScreen screen;
+    sentara::SentaraSession session(folder, clock, engines, recorder, sounds, dialogs, shell,
+                                    measure, screen);
+    sentara::ui::SentaraWindow window(session, folder);
+    dialogs.setParent(&window);
+    screen.setWindow(&window);
+
+    sentara::ui::TerminationSignals signals_;
+    QObject::connect(&signals_, &sentara::ui::TerminationSignals::terminationRequested, &window,
+                     &QWidget::close);
+
+    session.start();
+    window.showCatalogue();
+    window.show();
+
+    // Prints the milliseconds from process start to the first sentence on screen, then quits.
+    if (arguments.contains(QStringLiteral("--startup-probe"))) {
+        QTimer::singleShot(0, &window, [&] {
+            window.repaint();
+            QTextStream(stdout) << "first-sentence-ms " << sinceStart.elapsed() << Qt::endl;
+            window.close();
+        });
+    }
+    const QString screenshotDir = optionValue(arguments, QStringLiteral("--screenshot-dir"));
+    if (!screenshotDir.isEmpty()) {
+        auto* tour =
+            new sentara::ui::ScreenshotTour(session, window, screenshotDir, {2, 6, 1}, &window);
+        QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
+                         [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
+        tour->start();
+    }
     return app.exec();
 }

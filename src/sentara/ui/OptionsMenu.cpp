@@ -1,0 +1,97 @@
+#include "OptionsMenu.h"
+
+#include "sentara/course/SessionView.h"
+
+#include <QActionGroup>
+
+namespace sentara::ui {
+
+OptionsMenu::OptionsMenu(const QString& objectName, const QString& title, QWidget* parent)
+    : QMenu(title, parent) {
+    setObjectName(objectName);
+}
+
+OptionsMenu* OptionsMenu::sentenceMenu(QWidget* parent) {
+    auto* menu =
+        new OptionsMenu(QStringLiteral("SenModeSet"), QStringLiteral("句子浏览设置"), parent);
+    menu->addToggle(OptionToggle::SenChinese);
+    menu->addSeparator();
+    menu->addFamily(OptionFamily::SenRead);
+    menu->addFamily(OptionFamily::SenPause);
+    menu->addSeparator();
+    menu->addFamily(OptionFamily::PlayMode);
+    return menu;
+}
+
+void OptionsMenu::addFamily(OptionFamily family) {
+    auto* submenu = addMenu(OptionFamilies::menuCaption(family));
+    submenu->setObjectName(OptionFamilies::menuName(family));
+    submenu->menuAction()->setObjectName(OptionFamilies::menuName(family));
+    auto* group = new QActionGroup(submenu);
+    group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
+    QList<QAction*> actions;
+    const QList<OptionEntry>& entries = OptionFamilies::entries(family);
+    for (int i = 0; i < entries.size(); ++i) {
+        QAction* action = submenu->addAction(entries.at(i).caption);
+        action->setObjectName(entries.at(i).objectName);
+        action->setCheckable(true);
+        group->addAction(action);
+        connect(action, &QAction::triggered, this,
+                [this, family, i] { emit familyChosen(family, i); });
+        actions.append(action);
+    }
+    families_.insert(static_cast<int>(family), submenu);
+    familyActions_.insert(static_cast<int>(family), actions);
+}
+
+void OptionsMenu::addToggle(OptionToggle toggle) {
+    QAction* action = addAction(OptionFamilies::toggleCaption(toggle, false));
+    action->setObjectName(OptionFamilies::toggleName(toggle));
+    connect(action, &QAction::triggered, this, [this, toggle] { emit toggleChosen(toggle); });
+    toggles_.insert(static_cast<int>(toggle), action);
+}
+
+void OptionsMenu::render(const OptionsView& options) {
+    for (const OptionFamilyView& family : options.families) {
+        const QList<QAction*> actions = familyActions_.value(static_cast<int>(family.family));
+        for (int i = 0; i < actions.size(); ++i) {
+            actions.at(i)->setChecked(i == family.checkedIndex);
+        }
+    }
+    for (const OptionToggleView& toggle : options.toggles) {
+        if (QAction* action = toggles_.value(static_cast<int>(toggle.toggle))) {
+            action->setText(toggle.caption);
+            // An entry whose caption names the action now available needs no check mark.
+            const bool namesAction = OptionFamilies::toggleCaption(toggle.toggle, true) !=
+                                     OptionFamilies::toggleCaption(toggle.toggle, false);
+            action->setCheckable(!namesAction);
+            action->setChecked(!namesAction && toggle.checked);
+        }
+    }
+}
+
+QAction* OptionsMenu::entry(const QString& objectName) const {
+    for (const QList<QAction*>& actions : familyActions_) {
+        for (QAction* action : actions) {
+            if (action->objectName() == objectName) {
+                return action;
+            }
+        }
+    }
+    for (QAction* action : toggles_) {
+        if (action->objectName() == objectName) {
+            return action;
+        }
+    }
+    return nullptr;
+}
+
+QMenu* OptionsMenu::familyMenu(OptionFamily family) const {
+    return families_.value(static_cast<int>(family));
+}
+
+QAction* OptionsMenu::toggleAction(OptionToggle toggle) const {
+    return toggles_.value(static_cast<int>(toggle));
+}
+
+} // namespace sentara::ui

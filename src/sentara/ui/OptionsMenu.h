@@ -1,0 +1,49 @@
+#pragma once
+
+#include "sentara/settings/OptionFamilies.h"
+
+#include <QHash>
+#include <QList>
+#include <QMenu>
+
+class QAction;
+class QActionGroup;
+
+namespace sentara {
+struct OptionsView;
+}
+
+namespace sentara::ui {
+
+// A popup menu of study options: radio families (one submenu each, exactly one entry checked)
+// and on/off entries. It shows the settings it is given and reports what the learner picks;
+// the settings change only through the session.
+class OptionsMenu : public QMenu {
+    Q_OBJECT
+public:
+    OptionsMenu(const QString& objectName, const QString& title, QWidget* parent = nullptr);
+
+    // The sentence view's menu "句子浏览设置".
+    static OptionsMenu* sentenceMenu(QWidget* parent = nullptr);
+
+    void addFamily(OptionFamily family);
+    void addToggle(OptionToggle toggle);
+
+    // Check marks and captions as the session shows them.
+    void render(const OptionsView& options);
+
+    QAction* entry(const QString& objectName) const;
+    QMenu* familyMenu(OptionFamily family) const;
+    QAction* toggleAction(OptionToggle toggle) const;
+
+signals:
+    void familyChosen(sentara::OptionFamily family, int index);
+    void toggleChosen(sentara::OptionToggle toggle);
+
+private:
+    QHash<int, QMenu*> families_;
+    QHash<int, QList<QAction*>> familyActions_;
+    QHash<int, QAction*> toggles_;
+};
+
+} // namespace sentara::ui

@@ -1,0 +1,346 @@
+#include "SentaraWindow.h"
+
+#include "CatalogueTree.h"
+#include "ClickableLabel.h"
+#include "EngineChooser.h"
+#include "ModeTabBar.h"
+#include "OptionsMenu.h"
+#include "PlaceholderPanel.h"
+#include "SentencePanel.h"
+#include "StoredColour.h"
+#include "VoicePanel.h"
+
+#include "sentara/course/SentaraSession.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QHBoxLayout>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QPushButton>
+#include <QScreen>
+#include <QShortcut>
+#include <QSplitter>
+#include <QStackedWidget>
+#include <QVBoxLayout>
+
+namespace sentara::ui {
+
+namespace {
+
+// Panel names of the nine modes, in mode order.
+const char* const kPanelNames[ModeTabBar::kModeCount] = {
+    "AllWordModePicture", "SenModePicture",   "TextModePicture",
+    "WritePicture",       "VideoModePicture", "VoiceModePicture",
+    "PenModePicture",     "ClickModePicture", "CurrentWordModePicture",
+};
+
+std::optional<ShortcutKey> shortcutOf(int key) {
+    switch (key) {
+    case Qt::Key_Backspace:
+        return ShortcutKey::Backspace;
+    case Qt::Key_Control:
+        return ShortcutKey::Ctrl;
+    case Qt::Key_PageUp:
+        return ShortcutKey::PageUp;
+    case Qt::Key_PageDown:
+        return ShortcutKey::PageDown;
+    case Qt::Key_Home:
+        return ShortcutKey::Home;
+    case Qt::Key_F1:
+        return ShortcutKey::F1;
+    case Qt::Key_F2:
+        return ShortcutKey::F2;
+    case Qt::Key_F3:
+        return ShortcutKey::F3;
+    case Qt::Key_F4:
+        return ShortcutKey::F4;
+    case Qt::Key_F5:
+        return ShortcutKey::F5;
+    case Qt::Key_F6:
+        return ShortcutKey::F6;
+    case Qt::Key_F7:
+        return ShortcutKey::F7;
+    case Qt::Key_F8:
+        return ShortcutKey::F8;
+    case Qt::Key_F9:
+        return ShortcutKey::F9;
+    case Qt::Key_F10:
+        return ShortcutKey::F10;
+    case Qt::Key_F12:
+        return ShortcutKey::F12;
+    default:
+        return std::nullopt;
+    }
+}
+
+} // namespace
+
+SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder& folder,
+                             QWidget* parent)
+    : QMainWindow(parent), session_(session), folder_(folder) {
+    setObjectName(QStringLiteral("Form1"));
+    setWindowTitle(QStringLiteral("Sentara 英语句子训练"));
+
+    auto* central = new QWidget(this);
+    auto* column = new QVBoxLayout(central);
+    column->setContentsMargins(6, 6, 6, 6);
+    buildTopBar(central, column);
+
+    auto* splitter = new QSplitter(Qt::Horizontal, central);
+    splitter->setChildrenCollapsible(false);
+    tree_ = new CatalogueTree(splitter);
+    tree_->setBackground(textPanelColour());
+    tree_->setMinimumWidth(180);
+
+    auto* right = new QWidget(splitter);
+    auto* rightColumn = new QVBoxLayout(right);
+    rightColumn->setContentsMargins(0, 0, 0, 0);
+    tabs_ = new ModeTabBar(right);
+    stack_ = new QStackedWidget(right);
+    stack_->setObjectName(QStringLiteral("ModePanels"));
+    stack_->setAutoFillBackground(true);
+    QPalette panelPalette = stack_->palette();
+    panelPalette.setColor(QPalette::Window, textPanelColour());
+    stack_->setPalette(panelPalette);
+    sentence_ = new SentencePanel(folder_, stack_);
+    voice_ = new VoicePanel(stack_);
+    for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
+        if (mode == 2) {
+            stack_->addWidget(sentence_);
+        } else if (mode == 6) {
+            stack_->addWidget(voice_);
+        } else {
+            auto* panel = new PlaceholderPanel(QString::fromLatin1(kPanelNames[mode - 1]),
+                                               ModeTabBar::caption(mode), stack_);
+            placeholders_.append(panel);
+            stack_->addWidget(panel);
+        }
+    }
+    rightColumn->addWidget(tabs_);
+    rightColumn->addWidget(stack_, 1);
+    splitter->addWidget(tree_);
+    splitter->addWidget(right);
+    splitter->setStretchFactor(0, 0);
+    splitter->setStretchFactor(1, 1);
+    splitter->setSizes({240, 760});
+    column->addWidget(splitter, 1);
+    setCentralWidget(central);
+
+    sentenceMenu_ = OptionsMenu::sentenceMenu(this);
+    connectPanels();
+
+    auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
+    quit->setContext(Qt::ApplicationShortcut);
+    connect(quit, &QShortcut::activated, this, &QWidget::close);
+
+    connect(&session_, &SentaraSession::changed, this, &SentaraWindow::render);
+    connect(&session_, &SentaraSession::focusRequested, this, &SentaraWindow::applyFocus);
+    connect(&session_, &SentaraSession::largeLayoutRequested, this, &SentaraWindow::setLargeLayout);
+    qApp->installEventFilter(this);
+    resize(1100, 680);
+    setMinimumSize(760, 480);
+}
+
+SentaraWindow::~SentaraWindow() {
+    qApp->removeEventFilter(this);
+}
+
+QColor SentaraWindow::textPanelColour() {
+    return QColor(0xF3, 0xF7, 0xFB);
+}
+
+void SentaraWindow::buildTopBar(QWidget* parent, QVBoxLayout* column) {
+    auto* bar = new QHBoxLayout;
+    auto* name = new QLabel(QStringLiteral("英语句子训练"), parent);
+    QFont font = name->font();
+    font.setBold(true);
+    font.setPointSizeF(font.pointSizeF() * 1.2);
+    name->setFont(font);
+    engine_ = new EngineChooser(parent);
+    mini_ = new ClickableLabel(QStringLiteral("迷你窗口"), parent);
+    mini_->setObjectName(QStringLiteral("MiniLabel"));
+    mini_->setToolTip(QStringLiteral("保存设置并打开迷你训练窗口"));
+    layoutCommand_ = new QPushButton(QStringLiteral("大界面"), parent);
+    layoutCommand_->setObjectName(QStringLiteral("MaxCommand"));
+    layoutCommand_->setFocusPolicy(Qt::NoFocus);
+    exitCommand_ = new QPushButton(QStringLiteral("退出"), parent);
+    exitCommand_->setObjectName(QStringLiteral("ExitCommand"));
+    exitCommand_->setFocusPolicy(Qt::NoFocus);
+    bar->addWidget(name);
+    bar->addStretch(1);
+    bar->addWidget(engine_);
+    bar->addSpacing(12);
+    bar->addWidget(mini_);
+    bar->addWidget(layoutCommand_);
+    bar->addWidget(exitCommand_);
+    column->addLayout(bar);
+
+    connect(engine_, &EngineChooser::backupChosen, this, [this] { session_.Option3_MouseUp(); });
+    connect(engine_, &EngineChooser::defaultChosen, this, [this] { session_.Option4_MouseUp(); });
+    connect(mini_, &ClickableLabel::clicked, this, [this] { session_.MiniLabel_MouseUp(); });
+    connect(layoutCommand_, &QPushButton::clicked, this, [this] {
+        session_.setLargeLayout(!large_);
+        setLargeLayout(!large_);
+    });
+    connect(exitCommand_, &QPushButton::clicked, this, &QWidget::close);
+}
+
+void SentaraWindow::connectPanels() {
+    connect(tree_, &CatalogueTree::nodeClicked, this, [this](int node) {
+        session_.TreeView1_NodeClick(node);
+        // A Book node, or a lesson whose file is missing, leaves the loaded lesson selected.
+        tree_->selectNode(session_.view().lesson.selectedNode, false);
+    });
+    connect(tabs_, &ModeTabBar::tabClicked, this,
+            [this](int mode) { session_.TabImage_Click(mode); });
+
+    connect(sentence_, &SentencePanel::firstClicked, this,
+            [this] { session_.SenBegainCommand_Click(); });
+    connect(sentence_, &SentencePanel::backClicked, this,
+            [this] { session_.SenBackCommand_Click(); });
+    connect(sentence_, &SentencePanel::nextClicked, this,
+            [this] { session_.SenNextCommand_Click(); });
+    connect(sentence_, &SentencePanel::playClicked, this,
+            [this] { session_.SenPlayCommand_Click(); });
+    connect(sentence_, &SentencePanel::chineseToggleClicked, this,
+            [this] { session_.SenChineseCheckImage_Click(); });
+    connect(sentence_, &SentencePanel::placeholderClicked, this,
+            [this] { session_.NoneNoteLabel_Click(); });
+    connect(sentence_, &SentencePanel::noteEdited, this,
+            [this](const QString& text) { session_.SenNoteText_LostFocus(text); });
+    connect(sentence_, &SentencePanel::settingsClicked, this,
+            [this](const QPoint& where) { sentenceMenu_->popup(where); });
+
+    connect(voice_, &VoicePanel::firstClicked, this, [this] { session_.SenBegainCommand_Click(); });
+    connect(voice_, &VoicePanel::backClicked, this, [this] { session_.SenBackCommand_Click(); });
+    connect(voice_, &VoicePanel::nextClicked, this, [this] { session_.SenNextCommand_Click(); });
+
+    connect(sentenceMenu_, &OptionsMenu::familyChosen, this,
+            [this](OptionFamily family, int index) { session_.selectOption(family, index); });
+    connect(sentenceMenu_, &OptionsMenu::toggleChosen, this,
+            [this](OptionToggle toggle) { session_.toggleOption(toggle); });
+}
+
+void SentaraWindow::showCatalogue() {
+    QList<CatalogueTree::Book> books;
+    for (const CatalogueBookView& book : session_.catalogue().books) {
+        books.append({book.title, book.lessonTitles});
+    }
+    tree_->setBooks(books);
+    tree_->setBackground(textPanelColour());
+    catalogueShown_ = true;
+    render();
+}
+
+void SentaraWindow::render() {
+    const SessionView view = session_.view();
+    if (catalogueShown_ && renderedNode_ != view.lesson.selectedNode) {
+        renderedNode_ = view.lesson.selectedNode;
+        tree_->selectNode(renderedNode_);
+    }
+
+    for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
+        tabs_->setTabVisible(mode, view.mode.tabVisible[static_cast<std::size_t>(mode)]);
+    }
+    tabs_->setSelected(view.mode.selectedTab);
+    if (QWidget* panel = modePanel(view.mode.modeIndex)) {
+        stack_->setCurrentWidget(panel);
+    }
+
+    const QColor keyWordColour = fromStoredColour(view.options.keyWordColour);
+    sentence_->setLessonTitle(view.lesson.title);
+    sentence_->render(view.sentence, keyWordColour);
+    voice_->setLessonTitle(view.lesson.title);
+    voice_->render(view.sentence);
+    for (PlaceholderPanel* panel : placeholders_) {
+        panel->setLessonTitle(view.lesson.title);
+    }
+    sentenceMenu_->render(view.options);
+    engine_->setEngine(view.mode.engineChoice);
+}
+
+QWidget* SentaraWindow::modePanel(int mode) const {
+    return mode >= 1 && mode <= stack_->count() ? stack_->widget(mode - 1) : nullptr;
+}
+
+void SentaraWindow::applyFocus(FocusTarget target) {
+    if (target == FocusTarget::NoteBox) {
+        sentence_->focusNote();
+    }
+}
+
+void SentaraWindow::setLargeLayout(bool large) {
+    if (large == large_ && (large ? isMaximized() : !isMaximized())) {
+        return;
+    }
+    large_ = large;
+    layoutCommand_->setText(large ? QStringLiteral("普通界面") : QStringLiteral("大界面"));
+    setTextScale(large ? 1.3 : 1.0);
+    if (large) {
+        if (const QScreen* screen = this->screen()) {
+            setGeometry(screen->availableGeometry());
+        }
+        showMaximized();
+    } else {
+        showNormal();
+    }
+}
+
+void SentaraWindow::setTextScale(double scale) {
+    sentence_->setTextScale(scale);
+    voice_->setTextScale(scale);
+    for (PlaceholderPanel* panel : placeholders_) {
+        panel->setTextScale(scale);
+    }
+    QFont treeFont = tree_->font();
+    treeFont.setPointSizeF(QApplication::font().pointSizeF() * scale);
+    tree_->setFont(treeFont);
+    QFont tabFont = tabs_->font();
+    tabFont.setPointSizeF(QApplication::font().pointSizeF() * scale * 1.1);
+    tabs_->setFont(tabFont);
+    tabs_->setSelected(tabs_->selected());
+}
+
+void SentaraWindow::shutdownOnce() {
+    if (shutDown_) {
+        return;
+    }
+    shutDown_ = true;
+    session_.shutdown();
+}
+
+void SentaraWindow::closeEvent(QCloseEvent* event) {
+    // The note being edited is kept before the settings are written.
+    if (QWidget* focused = QApplication::focusWidget(); focused && isAncestorOf(focused)) {
+        focused->clearFocus();
+    }
+    shutdownOnce();
+    event->accept();
+}
+
+bool SentaraWindow::eventFilter(QObject* watched, QEvent* event) {
+    const QEvent::Type type = event->type();
+    if (type != QEvent::KeyPress && type != QEvent::KeyRelease) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* widget = qobject_cast<QWidget*>(watched);
+    if (!widget || widget->window() != this) {
+        return QMainWindow::eventFilter(watched, event);
+    }
+    auto* key = static_cast<QKeyEvent*>(event);
+    if (type == QEvent::KeyRelease) {
+        if (!key->isAutoRepeat()) {
+            session_.KeyUp();
+        }
+        return QMainWindow::eventFilter(watched, event);
+    }
+    if (const std::optional<ShortcutKey> shortcut = shortcutOf(key->key())) {
+        if (session_.KeyDown(*shortcut)) {
+            return true;
+        }
+    }
+    return QMainWindow::eventFilter(watched, event);
+}
+
+} // namespace sentara::ui

@@ -1,0 +1,89 @@
+#pragma once
+
+#include "sentara/course/SessionView.h"
+
+#include <QMainWindow>
+
+class QStackedWidget;
+class QLabel;
+class QPushButton;
+class QVBoxLayout;
+
+namespace common {
+class CourseFolder;
+}
+
+namespace sentara {
+class SentaraSession;
+}
+
+namespace sentara::ui {
+
+class CatalogueTree;
+class ClickableLabel;
+class EngineChooser;
+class ModeTabBar;
+class OptionsMenu;
+class PlaceholderPanel;
+class SentencePanel;
+class VoicePanel;
+
+// The main window: the catalogue on the left, the mode tabs and one panel per study mode on the
+// right. It renders the session's view and forwards the learner's clicks, keys and menu commands
+// to the session. However it closes, the session shuts down once (which writes the settings).
+class SentaraWindow : public QMainWindow {
+    Q_OBJECT
+public:
+    SentaraWindow(SentaraSession& session, const common::CourseFolder& folder,
+                  QWidget* parent = nullptr);
+    ~SentaraWindow() override;
+
+    // Renders the catalogue (once) and the current view; call after the session has started.
+    void showCatalogue();
+    void render();
+    void applyFocus(sentara::FocusTarget target);
+    void setLargeLayout(bool large);
+    bool isLargeLayout() const { return large_; }
+
+    CatalogueTree* catalogue() const { return tree_; }
+    ModeTabBar* tabs() const { return tabs_; }
+    QStackedWidget* panels() const { return stack_; }
+    SentencePanel* sentencePanel() const { return sentence_; }
+    VoicePanel* voicePanel() const { return voice_; }
+    OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
+    EngineChooser* engineChooser() const { return engine_; }
+    QWidget* modePanel(int mode) const;
+
+    // The colour behind the catalogue and the text panels.
+    static QColor textPanelColour();
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+private:
+    void buildTopBar(QWidget* parent, QVBoxLayout* column);
+    void connectPanels();
+    void setTextScale(double scale);
+    void shutdownOnce();
+
+    SentaraSession& session_;
+    const common::CourseFolder& folder_;
+    CatalogueTree* tree_;
+    ModeTabBar* tabs_;
+    QStackedWidget* stack_;
+    SentencePanel* sentence_;
+    VoicePanel* voice_;
+    QList<PlaceholderPanel*> placeholders_;
+    OptionsMenu* sentenceMenu_;
+    EngineChooser* engine_ = nullptr;
+    ClickableLabel* mini_ = nullptr;
+    QPushButton* layoutCommand_ = nullptr;
+    QPushButton* exitCommand_ = nullptr;
+    bool large_ = false;
+    bool shutDown_ = false;
+    bool catalogueShown_ = false;
+    int renderedNode_ = 0;
+};
+
+} // namespace sentara::ui

@@ -1,0 +1,106 @@
+#include "VoicePanel.h"
+
+#include "sentara/course/SessionView.h"
+
+#include <QFrame>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPushButton>
+#include <QVBoxLayout>
+
+namespace sentara::ui {
+
+namespace {
+
+QPushButton* command(const QString& name, const QString& caption, QWidget* parent) {
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(name);
+    button->setCursor(Qt::PointingHandCursor);
+    button->setFocusPolicy(Qt::NoFocus);
+    return button;
+}
+
+QLabel* textLine(const QString& name, QWidget* parent) {
+    auto* label = new QLabel(parent);
+    label->setObjectName(name);
+    label->setTextFormat(Qt::PlainText);
+    label->setWordWrap(true);
+    label->setAlignment(Qt::AlignCenter);
+    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return label;
+}
+
+void setPointSize(QWidget* widget, double points, bool bold = false) {
+    QFont font = widget->font();
+    font.setPointSizeF(points);
+    font.setBold(bold);
+    widget->setFont(font);
+}
+
+} // namespace
+
+VoicePanel::VoicePanel(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("VoiceModePicture"));
+    title_ = new QLabel(this);
+    title_->setObjectName(QStringLiteral("VoiceTitleLabel"));
+    title_->setTextFormat(Qt::PlainText);
+
+    auto* card = new QFrame(this);
+    card->setObjectName(QStringLiteral("VoiceTextFrame"));
+    card->setFrameShape(QFrame::StyledPanel);
+    auto* cardLayout = new QVBoxLayout(card);
+    english_ = textLine(QStringLiteral("VoiceEnglishTextLabel"), card);
+    chinese_ = textLine(QStringLiteral("VoiceChineseTextLabel"), card);
+    cardLayout->addStretch(1);
+    cardLayout->addWidget(english_);
+    cardLayout->addSpacing(16);
+    cardLayout->addWidget(chinese_);
+    cardLayout->addStretch(1);
+
+    counter_ = new QLabel(this);
+    counter_->setObjectName(QStringLiteral("VoiceCounterLabel"));
+    counter_->setAlignment(Qt::AlignCenter);
+
+    first_ = command(QStringLiteral("VoiceBegainCommand"), QStringLiteral("首句"), this);
+    back_ = command(QStringLiteral("VoiceBackCommand1"), QStringLiteral("上一句"), this);
+    next_ = command(QStringLiteral("VoiceNextCommand"), QStringLiteral("下一句"), this);
+    auto* buttons = new QHBoxLayout;
+    buttons->addStretch(1);
+    for (QPushButton* button : {first_, back_, next_}) {
+        buttons->addWidget(button);
+    }
+    buttons->addStretch(1);
+
+    auto* column = new QVBoxLayout(this);
+    column->addWidget(title_);
+    column->addWidget(card, 1);
+    column->addWidget(counter_);
+    column->addLayout(buttons);
+    setTextScale(1.0);
+
+    connect(first_, &QPushButton::clicked, this, &VoicePanel::firstClicked);
+    connect(back_, &QPushButton::clicked, this, &VoicePanel::backClicked);
+    connect(next_, &QPushButton::clicked, this, &VoicePanel::nextClicked);
+}
+
+void VoicePanel::setLessonTitle(const QString& title) {
+    title_->setText(title);
+}
+
+void VoicePanel::render(const SentenceView& view) {
+    english_->setText(view.english);
+    chinese_->setText(view.chinese);
+    counter_->setText(view.counterText);
+    back_->setEnabled(view.backEnabled);
+    next_->setEnabled(view.nextEnabled);
+    first_->setEnabled(view.count > 0);
+}
+
+void VoicePanel::setTextScale(double scale) {
+    setPointSize(title_, 11 * scale, true);
+    setPointSize(english_, 20 * scale);
+    setPointSize(chinese_, 16 * scale);
+    setPointSize(counter_, 10.5 * scale);
+}
+
+} // namespace sentara::ui

@@ -1,0 +1,333 @@
+#include "UiEvents.h"
+#include "WindowFixture.h"
+
+#include "support/SimulatedPlayer.h"
+
+#include "sentara/ui/CatalogueTree.h"
+#include "sentara/ui/ModeTabBar.h"
+#include "sentara/ui/OptionsMenu.h"
+#include "sentara/ui/ProgressStrip.h"
+#include "sentara/ui/SentencePanel.h"
+#include "sentara/ui/VoicePanel.h"
+#include "sentara/ui/WordLine.h"
+
+#include <QAction>
+#include <QFrame>
+#include <QLabel>
+#include <QPushButton>
+#include <QStackedWidget>
+#include <QToolButton>
+#include <gtest/gtest.h>
+
+using namespace uitest;
+using sentara::RepeatFamily;
+using sentara::StudySettings;
+
+namespace {
+
+QString text(const QWidget* root, const char* name) {
+    const auto* label = root->findChild<QLabel*>(QString::fromLatin1(name));
+    return label ? label->text() : QStringLiteral("<no %1>").arg(QString::fromLatin1(name));
+}
+
+QPushButton* button(const QWidget* root, const char* name) {
+    return root->findChild<QPushButton*>(QString::fromLatin1(name));
+}
+
+// Clicks a catalogue node where the learner would: the parent is opened and the row scrolled
+// into view first.
+void clickNode(sentara::ui::CatalogueTree* tree, int nodeIndex) {
+    QTreeWidgetItem* item = tree->node(nodeIndex);
+    ASSERT_NE(item, nullptr);
+    if (item->parent()) {
+        item->parent()->setExpanded(true);
+    }
+    tree->scrollToItem(item);
+    QApplication::processEvents();
+    const QRect row = tree->visualItemRect(item);
+    ASSERT_TRUE(row.isValid());
+    click(tree->viewport(), row.center());
+}
+
+QString currentPanel(const sentara::ui::SentaraWindow& window) {
+    return window.panels()->currentWidget()->objectName();
+}
+
+class SentaraWindowTest : public testing::Test {
+protected:
+    SentaraWindowTest() { buildSmallCourse(course); }
+
+    support::CourseBuilder course;
+};
+
+TEST_F(SentaraWindowTest, StartsAtTheRememberedLessonAndSentence) {
+    RunningWindow run(course);
+    sentara::ui::SentaraWindow& window = *run.window;
+
+    EXPECT_EQ(window.catalogue()->nodeCount(), 670);
+    EXPECT_EQ(window.catalogue()->selectedNode(), 3);
+    EXPECT_EQ(currentPanel(window), QStringLiteral("SenModePicture"));
+    EXPECT_EQ(window.tabs()->selected(), 2);
+
+    const QWidget* panel = window.sentencePanel();
+    EXPECT_EQ(text(panel, "SenTitleLabel"), QStringLiteral("Step 2"));
+    EXPECT_EQ(text(panel, "SenChineseLabel"), QStringLiteral("然后我吃早饭。"));
+    EXPECT_EQ(text(panel, "Label1(11)"), QStringLiteral("本课共有5句，当前是第3句"));
+    EXPECT_EQ(text(panel, "Label1(9)"), QStringLiteral("3"));
+    EXPECT_EQ(text(panel, "Label1(10)"), QStringLiteral(" / "));
+    EXPECT_EQ(text(panel, "Label1(43)"), QStringLiteral("5"));
+    EXPECT_EQ(text(panel, "Label1(2)"), QStringLiteral("注释："));
+    EXPECT_EQ(text(panel, "NoneNoteLabel"), QStringLiteral("[点此添加注释]"));
+    EXPECT_EQ(text(panel, "SenShowChineseLabel"), QStringLiteral("中文"));
+    EXPECT_TRUE(button(panel, "SenBackCommand")->isEnabled());
+    EXPECT_TRUE(button(panel, "SenNextCommand")->isEnabled());
+
+    // The progress strip: one segment per sentence, the first three in the deep blue.
+    const sentara::ui::ProgressStrip* strip = window.sentencePanel()->progress();
+    EXPECT_EQ(strip->count(), 5);
+    EXPECT_EQ(strip->segmentColour(3), QColor(0x01, 0x4C, 0xB6));
+    EXPECT_NE(strip->segmentColour(4), QColor(0x01, 0x4C, 0xB6));
+}
+
+TEST_F(SentaraWindowTest, WordsAreCellsWithHandCursorAndKeyWordColour) {
+    RunningWindow run(course);
+    const sentara::ui::WordLine* words = run.window->sentencePanel()->words();
+
+    QStringList captions;
+    for (int k = 1; k <= words->cellCount(); ++k) {
+        captions << words->cell(k)->text();
+    }
+    EXPECT_EQ(captions.join(QString()), QStringLiteral("Then I eat breakfast."));
+
+    for (int k = 1; k <= words->cellCount(); ++k) {
+        const QLabel* cell = words->cell(k);
+        const bool word = cell->text().front().isLetter();
+        EXPECT_EQ(cell->cursor().shape(), word ? Qt::PointingHandCursor : Qt::ArrowCursor)
+            << cell->text().toStdString();
+        const bool keyWord = cell->text() == QStringLiteral("breakfast");
+        EXPECT_EQ(cell->palette().color(QPalette::WindowText) == QColor(255, 0, 0), keyWord)
+            << cell->text().toStdString();
+    }
+}
+
+TEST_F(SentaraWindowTest, ClickingALessonOfAnotherBookLoadsItFromItsFirstSentence) {
+    RunningWindow run(course);
+    sentara::ui::SentaraWindow& window = *run.window;
+
+    clickNode(window.catalogue(), 63);
+
+    EXPECT_EQ(window.catalogue()->selectedNode(), 63);
+    const QWidget* panel = window.sentencePanel();
+    EXPECT_EQ(text(panel, "SenTitleLabel"), QStringLiteral("Voice 1"));
+    EXPECT_EQ(text(panel, "SenChineseLabel"), QStringLiteral("车站在哪里？"));
+    EXPECT_EQ(text(panel, "Label1(11)"), QStringLiteral("本课共有3句，当前是第1句"));
+    EXPECT_FALSE(button(panel, "SenBackCommand")->isEnabled());
+    EXPECT_TRUE(button(panel, "SenNextCommand")->isEnabled());
+    EXPECT_EQ(window.sentencePanel()->progress()->current(), 1);
+    EXPECT_EQ(window.sentencePanel()->progress()->count(), 3);
+}
+
+TEST_F(SentaraWindowTest, ABookNodeLoadsNothing) {
+    RunningWindow run(course);
+    sentara::ui::SentaraWindow& window = *run.window;
+
+    clickNode(window.catalogue(), 62);
+
+    EXPECT_EQ(run.session.CurrentSentence(), 3);
+    EXPECT_EQ(text(window.sentencePanel(), "SenTitleLabel"), QStringLiteral("Step 2"));
+    EXPECT_EQ(text(window.sentencePanel(), "Label1(11)"),
+              QStringLiteral("本课共有5句，当前是第3句"));
+    EXPECT_EQ(window.catalogue()->selectedNode(), 3);
+    EXPECT_TRUE(window.catalogue()->node(62)->isExpanded());
+}
+
+TEST_F(SentaraWindowTest, TabsSwitchPanelsMoveTheMarkerAndStopPlayback) {
+    RunningWindow run(course);
+    sentara::ui::SentaraWindow& window = *run.window;
+    const struct {
+        int mode;
+        const char* panel;
+    } cases[] = {{6, "VoiceModePicture"},       {1, "AllWordModePicture"}, {8, "ClickModePicture"},
+                 {9, "CurrentWordModePicture"}, {3, "TextModePicture"},    {2, "SenModePicture"}};
+
+    for (const auto& c : cases) {
+        button(window.sentencePanel(), "SenPlayCommand")->click();
+        run.clock.advance(100);
+        ASSERT_TRUE(run.isPlaying()) << "before tab " << c.mode;
+
+        click(window.tabs()->tab(c.mode));
+
+        EXPECT_EQ(currentPanel(window), QString::fromLatin1(c.panel));
+        EXPECT_EQ(window.tabs()->selected(), c.mode);
+        const QRect tab = window.tabs()->tab(c.mode)->geometry();
+        const QRect marker = window.tabs()->marker()->geometry();
+        EXPECT_EQ(marker.left(), tab.left()) << "tab " << c.mode;
+        EXPECT_EQ(marker.width(), tab.width()) << "tab " << c.mode;
+        EXPECT_FALSE(run.isPlaying()) << "after tab " << c.mode;
+        run.clock.advance(5000);
+        EXPECT_FALSE(run.isPlaying()) << "nothing starts after tab " << c.mode;
+    }
+}
+
+TEST_F(SentaraWindowTest, TheVideoTabIsShownOnlyForTheVideoCourse) {
+    RunningWindow run(course);
+    EXPECT_FALSE(run.window->tabs()->isTabVisible(5));
+    // The dictation tab stands for the dictation sub-mode in use.
+    EXPECT_NE(run.window->tabs()->isTabVisible(4), run.window->tabs()->isTabVisible(7));
+}
+
+TEST_F(SentaraWindowTest, TheVoiceViewShowsTheSentenceAndNavigates) {
+    RunningWindow run(course);
+    sentara::ui::SentaraWindow& window = *run.window;
+    click(window.tabs()->tab(6));
+    const QWidget* panel = window.voicePanel();
+    EXPECT_EQ(text(panel, "VoiceEnglishTextLabel"), QStringLiteral("Then I eat breakfast."));
+    EXPECT_EQ(text(panel, "VoiceChineseTextLabel"), QStringLiteral("然后我吃早饭。"));
+
+    button(panel, "VoiceNextCommand")->click();
+    EXPECT_EQ(text(panel, "VoiceChineseTextLabel"), QStringLiteral("八点我坐公共汽车。"));
+    button(panel, "VoiceNextCommand")->click();
+    EXPECT_FALSE(button(panel, "VoiceNextCommand")->isEnabled());
+    EXPECT_TRUE(run.isPlaying()); // each new sentence is played once
+
+    button(panel, "VoiceBegainCommand")->click();
+    EXPECT_EQ(text(panel, "VoiceEnglishTextLabel"), QStringLiteral("I get up at seven."));
+    EXPECT_FALSE(button(panel, "VoiceBackCommand1")->isEnabled());
+}
+
+TEST_F(SentaraWindowTest, SentenceCommandsAndKeysMoveThroughTheLesson) {
+    RunningWindow run(course);
+    sentara::ui::SentaraWindow& window = *run.window;
+    QWidget* panel = window.sentencePanel();
+
+    button(panel, "SenNextCommand")->click();
+    EXPECT_EQ(text(panel, "Label1(9)"), QStringLiteral("4"));
+    key(&window, Qt::Key_PageDown);
+    EXPECT_EQ(text(panel, "Label1(9)"), QStringLiteral("5"));
+    EXPECT_FALSE(button(panel, "SenNextCommand")->isEnabled());
+    key(&window, Qt::Key_PageDown); // the next command is disabled on the last sentence
+    EXPECT_EQ(run.session.CurrentSentence(), 5);
+    key(&window, Qt::Key_PageUp);
+    EXPECT_EQ(text(panel, "Label1(9)"), QStringLiteral("4"));
+    key(&window, Qt::Key_Home);
+    EXPECT_EQ(text(panel, "Label1(11)"), QStringLiteral("本课共有5句，当前是第1句"));
+    EXPECT_FALSE(button(panel, "SenBackCommand")->isEnabled());
+    EXPECT_EQ(window.sentencePanel()->progress()->current(), 1);
+}
+
+TEST_F(SentaraWindowTest, TheChineseToggleHidesTheChineseLineAndTheNote) {
+    RunningWindow run(course);
+    sentara::ui::SentencePanel* panel = run.window->sentencePanel();
+    auto* chinese = panel->findChild<QLabel*>(QStringLiteral("SenChineseLabel"));
+    auto* toggle = panel->findChild<QLabel*>(QStringLiteral("SenChineseCheckImage"));
+    QAction* entry = run.window->sentenceMenu()->toggleAction(sentara::OptionToggle::SenChinese);
+    ASSERT_TRUE(chinese->isVisible());
+    EXPECT_EQ(entry->text(), QStringLiteral("隐藏中文"));
+
+    click(toggle);
+    EXPECT_FALSE(chinese->isVisible());
+    EXPECT_FALSE(panel->findChild<QWidget*>(QStringLiteral("SenNoteText"))->isVisible());
+    EXPECT_EQ(entry->text(), QStringLiteral("显示中文"));
+
+    entry->trigger(); // the menu entry is the same toggle
+    EXPECT_TRUE(chinese->isVisible());
+    EXPECT_EQ(entry->text(), QStringLiteral("隐藏中文"));
+}
+
+TEST_F(SentaraWindowTest, ThePlaceholderOpensTheNoteBox) {
+    RunningWindow run(course);
+    sentara::ui::SentencePanel* panel = run.window->sentencePanel();
+    auto* placeholder = panel->findChild<QFrame*>(QStringLiteral("NoneNotePicture"));
+    ASSERT_TRUE(placeholder->isVisible());
+
+    click(panel->findChild<QLabel*>(QStringLiteral("NoneNoteLabel")));
+
+    EXPECT_FALSE(placeholder->isVisible());
+    auto* note = panel->findChild<QWidget*>(QStringLiteral("SenNoteText"));
+    EXPECT_TRUE(note->isVisible());
+}
+
+TEST_F(SentaraWindowTest, TheSentenceMenuChangesTheReadCountWithOneCheckPerFamily) {
+    RunningWindow run(course);
+    sentara::ui::OptionsMenu* menu = run.window->sentenceMenu();
+    EXPECT_EQ(menu->title(), QStringLiteral("句子浏览设置"));
+
+    click(run.window->sentencePanel()->findChild<QToolButton*>(QStringLiteral("SenModeSetImage")));
+    EXPECT_TRUE(menu->isVisible());
+    menu->entry(QStringLiteral("SenModeRead7"))->trigger(); // "20次"
+    menu->hide();
+
+    EXPECT_EQ(run.session.settings().readCountOf(RepeatFamily::Sen), 20);
+    EXPECT_EQ(run.session.settings().readCountOf(RepeatFamily::Write), 1);
+    for (const sentara::OptionFamily family :
+         {sentara::OptionFamily::SenRead, sentara::OptionFamily::SenPause,
+          sentara::OptionFamily::PlayMode}) {
+        int checked = 0;
+        for (const QAction* action : menu->familyMenu(family)->actions()) {
+            checked += action->isChecked() ? 1 : 0;
+        }
+        EXPECT_EQ(checked, 1) << sentara::OptionFamilies::menuName(family).toStdString();
+    }
+    EXPECT_TRUE(menu->entry(QStringLiteral("SenModeRead7"))->isChecked());
+    EXPECT_EQ(menu->entry(QStringLiteral("SenModeRead7"))->text(), QStringLiteral("20次"));
+    EXPECT_EQ(menu->entry(QStringLiteral("SenReadTime0"))->text(), QStringLiteral("无间隔"));
+    EXPECT_EQ(menu->entry(QStringLiteral("SenReadTime8"))->text(), QStringLiteral("60秒"));
+    EXPECT_EQ(menu->entry(QStringLiteral("SetPlayMode2"))->text(),
+              QStringLiteral("自动进入下一句"));
+}
+
+TEST_F(SentaraWindowTest, ClosingWritesTheSettingsAndTheNextStartRestoresThem) {
+    {
+        RunningWindow run(course);
+        sentara::ui::SentaraWindow& window = *run.window;
+        window.sentenceMenu()->entry(QStringLiteral("SenModeRead7"))->trigger();
+        window.sentenceMenu()->entry(QStringLiteral("SenReadTime8"))->trigger();
+        window.sentenceMenu()->entry(QStringLiteral("SetPlayMode2"))->trigger();
+        button(window.sentencePanel(), "SenNextCommand")->click();
+        click(window.tabs()->tab(6));
+        window.close();
+    }
+    const std::optional<StudySettings> written = StudySettings::read(course.folder());
+    ASSERT_TRUE(written.has_value());
+    EXPECT_EQ(written->readCountOf(RepeatFamily::Sen), 20);
+    EXPECT_EQ(written->pauseOf(RepeatFamily::Sen), 60000);
+    EXPECT_EQ(written->playMode, 1);
+    EXPECT_EQ(written->resumeSentence, 4);
+    EXPECT_EQ(written->modeIndex, 6);
+    EXPECT_EQ(written->catalogueNodeIndex, 3);
+
+    RunningWindow again(course);
+    EXPECT_EQ(currentPanel(*again.window), QStringLiteral("VoiceModePicture"));
+    EXPECT_EQ(text(again.window->voicePanel(), "VoiceChineseTextLabel"),
+              QStringLiteral("八点我坐公共汽车。"));
+    EXPECT_TRUE(again.window->sentenceMenu()->entry(QStringLiteral("SenModeRead7"))->isChecked());
+    EXPECT_TRUE(again.window->sentenceMenu()->entry(QStringLiteral("SenReadTime8"))->isChecked());
+    EXPECT_TRUE(again.window->sentenceMenu()->entry(QStringLiteral("SetPlayMode2"))->isChecked());
+}
+
+TEST_F(SentaraWindowTest, EveryWayOfClosingWritesTheSettingsOnce) {
+    const struct {
+        const char* how;
+        std::function<void(sentara::ui::SentaraWindow&)> close;
+    } ways[] = {
+        {"exit command", [](auto& w) { button(&w, "ExitCommand")->click(); }},
+        {"window manager", [](auto& w) { w.close(); }},
+        {"Ctrl+Q", [](auto& w) { key(&w, Qt::Key_Q, Qt::ControlModifier); }},
+    };
+    for (const auto& way : ways) {
+        RunningWindow run(course);
+        run.window->sentenceMenu()->entry(QStringLiteral("SenModeRead4"))->trigger(); // "5次"
+        QFile::remove(course.path(QStringLiteral("SETTING/Set.dat")));
+
+        way.close(*run.window);
+        QApplication::processEvents();
+
+        EXPECT_FALSE(run.window->isVisible()) << way.how;
+        const std::optional<StudySettings> written = StudySettings::read(course.folder());
+        ASSERT_TRUE(written.has_value()) << way.how;
+        EXPECT_EQ(written->readCountOf(RepeatFamily::Sen), 5) << way.how;
+        course.studySettings(smallCourseSettings().format());
+    }
+}
+
+} // namespace

@@ -328,6 +328,57 @@ def sentence_wav(text, path):
     raw.unlink()
 
 
+def word_wavs(words, paths, work):
+    """The recording of every word: one espeak-ng run over all of them, cut at the long
+    pauses put between the words; word by word when the cut does not give one piece each."""
+    import array
+    import wave
+    from xml.sax.saxutils import escape
+    whole = work / "words.wav"
+    ssml = "<speak>%s</speak>" % "".join(
+        '%s.<break time="1200ms"/>' % escape(w) for w in words)
+    run(["espeak-ng", "-m", "-v", VOICE, "-s", SPEECH_RATE, "-w", str(whole), ssml])
+    with wave.open(str(whole), "rb") as w:
+        params = w.getparams()
+        samples = array.array("h", w.readframes(w.getnframes()))
+    if sys.byteorder != "little":
+        samples.byteswap()
+    window = params.framerate // 100                      # 10 ms
+    loud = []
+    for i in range(0, len(samples), window):
+        chunk = samples[i:i + window]
+        loud.append(max(chunk) > 60 or min(chunk) < -60)
+    pieces = []                                           # [first, last] loud windows
+    quiet = 0
+    for i, is_loud in enumerate(loud):
+        if is_loud:
+            if not pieces or quiet >= 60:                 # a pause of 0.6 s or more
+                pieces.append([i, i])
+            pieces[-1][1] = i
+            quiet = 0
+        else:
+            quiet += 1
+    whole.unlink()
+    if len(pieces) != len(words):
+        print("demo course: the word recordings did not cut into %d pieces (%d); "
+              "recording word by word" % (len(words), len(pieces)))
+        for word, path in zip(words, paths):
+            espeak_wav(word, path)
+        return
+    lead = array.array("h", [0]) * (params.framerate // 20)     # 50 ms
+    tail = array.array("h", [0]) * (params.framerate * 3 // 20)  # 150 ms
+    for (first, last), path in zip(pieces, paths):
+        piece = lead + samples[max(0, first - 1) * window:(last + 2) * window] + tail
+        if sys.byteorder != "little":
+            piece.byteswap()
+        path.parent.mkdir(parents=True, exist_ok=True)
+        with wave.open(str(path), "wb") as out:
+            out.setnchannels(1)
+            out.setsampwidth(2)
+            out.setframerate(params.framerate)
+            out.writeframes(piece.tobytes())
+
+
 def durations(paths):
     """Durations in seconds, by soxi."""
     result = []
@@ -593,7 +644,8 @@ def build(source, stage, jobs):
         word_files.append((head, stage / "Word" / head[0].lower() / (head + ".wav")))
     with concurrent.futures.ThreadPoolExecutor(max_workers=jobs) as pool:
         futures = [pool.submit(sentence_wav, s.speech, s.wav) for s in sentences]
-        futures += [pool.submit(espeak_wav, head, path) for head, path in word_files]
+        futures.append(pool.submit(word_wavs, [h for h, _ in word_files],
+                                   [p for _, p in word_files], work))
         futures.append(pool.submit(interface_sounds, stage / "SETTING" / "Sound"))
         futures.append(pool.submit(pictures, stage / "Bitmap"))
         phon_future = pool.submit(phonetics, [e[0] for e in entries if e[1] is None])

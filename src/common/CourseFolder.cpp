@@ -26,18 +26,54 @@ QStringList components(const QString& relative) {
     return parts;
 }
 
-// The entry of `folder` named `name`: the exact name when it exists, otherwise the first entry
-// (in name order) equal to it ignoring case; empty when there is none.
-QString findEntry(const QString& folder, const QString& name) {
+// The entries of `folder` that `name` may mean: the exact name first when it exists, then every
+// other entry equal to it ignoring case, in name order.
+QStringList candidates(const QString& folder, const QString& name) {
+    QStringList found;
     if (QFileInfo::exists(folder + u'/' + name))
-        return name;
+        found << name;
     const QStringList entries = QDir(folder).entryList(
         QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot, QDir::Name);
     for (const QString& entry : entries) {
-        if (entry.compare(name, Qt::CaseInsensitive) == 0)
-            return entry;
+        if (entry != name && entry.compare(name, Qt::CaseInsensitive) == 0)
+            found << entry;
     }
-    return QString();
+    return found;
+}
+
+QString joined(const QString& folder, const QString& name) {
+    return folder.endsWith(u'/') ? folder + name : folder + u'/' + name;
+}
+
+struct Resolved {
+    QString path;
+    int existing = 0; // how many components were found
+};
+
+// Resolves parts[i..] under `folder`. When several entries match a component ("Bitmap" and
+// "bitmap"), the one under which more of the path exists wins, the exact name on a tie.
+Resolved resolveFrom(const QString& folder, const QStringList& parts, qsizetype i) {
+    if (i == parts.size())
+        return {folder, 0};
+    const QString& part = parts.at(i);
+    const QStringList names = part == u".." ? QStringList() : candidates(folder, part);
+    if (names.isEmpty()) {
+        QString path = folder; // nothing below a missing folder exists: the rest as written
+        for (qsizetype k = i; k < parts.size(); ++k)
+            path = joined(path, parts.at(k));
+        return {path, 0};
+    }
+    Resolved best;
+    best.existing = -1;
+    for (const QString& name : names) {
+        Resolved below = resolveFrom(joined(folder, name), parts, i + 1);
+        if (below.existing + 1 > best.existing) {
+            best = {below.path, below.existing + 1};
+            if (best.existing == parts.size() - i)
+                break; // the whole rest exists
+        }
+    }
+    return best;
 }
 
 } // namespace
@@ -64,19 +100,7 @@ CourseFolder CourseFolder::fromApplication(const QStringList& arguments) {
 }
 
 QString CourseFolder::resolve(const QString& relative) const {
-    QString path = root_;
-    bool found = true;
-    for (const QString& part : components(relative)) {
-        QString name;
-        if (found && part != u"..")
-            name = findEntry(path, part);
-        if (name.isEmpty()) {
-            found = false; // nothing below a missing folder exists: keep the rest as written
-            name = part;
-        }
-        path += (path.endsWith(u'/') ? QString() : QStringLiteral("/")) + name;
-    }
-    return path;
+    return resolveFrom(root_, components(relative), 0).path;
 }
 
 bool CourseFolder::exists(const QString& relative) const {

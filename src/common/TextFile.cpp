@@ -79,9 +79,11 @@ bool TextFile::write(const QString& path, const QString& text, QString* error) {
                          .arg(path, file.errorString());
         return false;
     }
-    if (file.write(*bytes) != bytes->size()) {
+    // A short write (a full disk, a size limit) must not pass for success: the new file's
+    // size is checked before it replaces the old one.
+    if (file.write(*bytes) != bytes->size() || !file.flush() || file.size() != bytes->size()) {
         if (error)
-            *error = QStringLiteral("写入文件“%1”失败：%2，原文件没有改动。")
+            *error = QStringLiteral("写入文件“%1”失败（磁盘可能已满）：%2，原文件没有改动。")
                          .arg(path, file.errorString());
         file.cancelWriting();
         return false;

@@ -1,6 +1,6 @@
-#include "support/QtPrinters.h"
 #include "support/SimulatedPlayer.h"
 #include "support/ManualClock.h"
+#include "support/QtPrinters.h"
 #include "support/SimulatedEngines.h"
 #include "support/SimulatedMedia.h"
 

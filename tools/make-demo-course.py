@@ -52,7 +52,10 @@ class CourseError(Exception):
 
 def run(cmd, **kw):
     """Runs a command; a failure raises with the command's own error output."""
-    res = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, **kw)
+    try:
+        res = subprocess.run(cmd, stdout=subprocess.PIPE, stderr=subprocess.PIPE, **kw)
+    except FileNotFoundError:
+        raise CourseError("%s is not installed (scripts/install-deps installs it)" % cmd[0])
     if res.returncode != 0:
         raise CourseError("command failed: %s\n%s" % (" ".join(map(str, cmd)),
                                                        res.stderr.decode("utf-8", "replace")))
@@ -512,24 +515,20 @@ def interface_sounds(folder):
         "MouUp.wav": ["synth", "0.03", "sine", "1000", "fade", "q", "0.002", "0.03", "0.02"],
         "type.wav": ["synth", "0.015", "whitenoise", "fade", "q", "0.001", "0.015", "0.01",
                      "vol", "0.4"],
-        "WordRight.wav": ["synth", "0.09", "sine", "880", "sine", "1320",
-                          "fade", "q", "0.005", "0.18", "0.06"],
         "wrong.wav": ["synth", "0.25", "square", "180", "vol", "0.3",
                       "fade", "q", "0.005", "0.25", "0.05"],
     }
     for name, effect in specs.items():
-        if name == "WordRight.wav":
-            # two rising notes, one after the other
-            a, b = folder / "a.wav", folder / "b.wav"
-            run(["sox", "-n"] + common + [str(a), "synth", "0.09", "sine", "880",
-                                          "fade", "q", "0.005", "0.09", "0.03", "vol", "0.5"])
-            run(["sox", "-n"] + common + [str(b), "synth", "0.12", "sine", "1320",
-                                          "fade", "q", "0.005", "0.12", "0.05", "vol", "0.5"])
-            run(["sox", str(a), str(b)] + common + [str(folder / name), "pad", "0", "0.3"])
-            a.unlink()
-            b.unlink()
-            continue
         run(["sox", "-n"] + common + [str(folder / name)] + effect + ["pad", "0", "0.3"])
+    # WordRight: two rising notes, one after the other
+    a, b = folder / "a.wav", folder / "b.wav"
+    run(["sox", "-n"] + common + [str(a), "synth", "0.09", "sine", "880",
+                                  "fade", "q", "0.005", "0.09", "0.03", "vol", "0.5"])
+    run(["sox", "-n"] + common + [str(b), "synth", "0.12", "sine", "1320",
+                                  "fade", "q", "0.005", "0.12", "0.05", "vol", "0.5"])
+    run(["sox", str(a), str(b)] + common + [str(folder / "WordRight.wav"), "pad", "0", "0.3"])
+    a.unlink()
+    b.unlink()
 
 
 def pictures(folder):

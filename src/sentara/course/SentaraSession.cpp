@@ -75,7 +75,7 @@ struct SentaraSession::Private : ListeningHost {
           layoutTimer(clock.createTimer(kLayoutDelayMs)) {}
 
     SentaraSession* q;
-    const common::CourseFolder& folder;
+    const common::CourseFolder folder; // a copy: callers may pass a temporary
     ports::Recorder& recorder;
     ports::SoundPlayer& sounds;
     ports::Dialogs& dialogs;

@@ -1,14 +1,11 @@
 #pragma once
 
+#include "common/CourseFolder.h"
 #include "common/ports/MediaPlayer.h"
 
 #include <QObject>
 #include <QString>
 #include <memory>
-
-namespace common {
-class CourseFolder;
-}
 
 namespace sentara {
 
@@ -60,7 +57,7 @@ private:
     void createPlayers();
 
     ports::MediaEngines& engines_;
-    const common::CourseFolder& folder_;
+    const common::CourseFolder folder_;
     Engine engine_ = Engine::Default;
     std::unique_ptr<ports::MediaPlayer> sentence_;
     std::unique_ptr<ports::MediaPlayer> video_;

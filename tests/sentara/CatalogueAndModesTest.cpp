@@ -1,0 +1,206 @@
+#include "SentaraRig.h"
+
+#include <gtest/gtest.h>
+
+using namespace sentara_test;
+using sentara::SentaraSession;
+using sentara::StudySettings;
+
+namespace {
+
+QList<support::SentenceSpec> three() {
+    return {
+        sen(QStringLiteral("One."), QStringLiteral("一。"), 1.0, 2.0),
+        sen(QStringLiteral("Two."), QStringLiteral("二。"), 3.0, 4.0),
+        sen(QStringLiteral("Three."), QStringLiteral("三。"), 5.0, 6.0),
+    };
+}
+
+} // namespace
+
+TEST(CatalogueClicks, BookNodeLoadsNothingLessonNodeLoadsFromTheFirstSentence) {
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).lesson(kSecond, 1, three()).settings(settingsAt(2, 3));
+    rig.course.media(kSecond, QStringLiteral("1.mp3"), 10000);
+    SentaraSession& s = rig.start();
+    ASSERT_EQ(s.CurrentSentence(), 3);
+
+    s.TreeView1_NodeClick(62); // Book node of Book 2
+    EXPECT_EQ(s.view().lesson.book, kFirst);
+    EXPECT_EQ(s.CurrentSentence(), 3);
+    EXPECT_EQ(s.view().lesson.selectedNode, 2);
+
+    s.TreeView1_NodeClick(671); // no such node
+    EXPECT_EQ(s.view().lesson.book, kFirst);
+
+    s.TreeView1_NodeClick(63);
+    EXPECT_EQ(s.view().lesson.book, kSecond);
+    EXPECT_EQ(s.view().lesson.lesson, 1);
+    EXPECT_EQ(s.view().lesson.selectedNode, 63);
+    EXPECT_EQ(s.CurrentSentence(), 1);
+    EXPECT_EQ(s.settings().catalogueNodeIndex, 63);
+    EXPECT_EQ(s.settings().resumeSentence, 1);
+    EXPECT_EQ(rig.sentencePlayer()->volume(), 50);
+}
+
+TEST(CatalogueClicks, MissingLessonFileKeepsThePreviousLessonAndSelection) {
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).settings(settingsAt(2));
+    SentaraSession& s = rig.start();
+    s.SenNextCommand_Click();
+    const QString mediaBefore = rig.sentencePlayer()->currentPath();
+
+    s.TreeView1_NodeClick(670); // lesson 30 of the last Book: no file
+    const sentara::SessionView v = s.view();
+    EXPECT_EQ(v.lesson.book, kFirst);
+    EXPECT_EQ(v.lesson.lesson, 1);
+    EXPECT_EQ(v.lesson.selectedNode, 2);
+    EXPECT_EQ(s.settings().catalogueNodeIndex, 2);
+    EXPECT_EQ(v.sentence.english, "Two.");
+    EXPECT_EQ(rig.sentencePlayer()->currentPath(), mediaBefore);
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+
+    // A later lesson click that works replaces it; the one after that falls back to it.
+    rig.course.lesson(kLast, 30, three());
+    s.TreeView1_NodeClick(670);
+    EXPECT_EQ(s.view().lesson.book, kLast);
+    s.TreeView1_NodeClick(641);
+    EXPECT_EQ(s.view().lesson.book, kLast);
+    EXPECT_EQ(s.view().lesson.selectedNode, 670);
+}
+
+TEST(ModeSwitch, TabFiveOnlyForTheVideoCourse) {
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).settings(settingsAt(2));
+    rig.course.lesson(kVideo, 1, three());
+    rig.course.media(kVideo, QStringLiteral("1.wmv"), 10000);
+    SentaraSession& s = rig.start();
+    EXPECT_FALSE(s.view().mode.tabVisible[5]);
+    EXPECT_FALSE(s.view().video.menuEntryVisible);
+
+    s.TabImage_Click(5);
+    EXPECT_EQ(s.ModeIndex(), 1);
+    EXPECT_EQ(s.view().mode.selectedTab, 1);
+
+    s.TreeView1_NodeClick(246);
+    const sentara::SessionView v = s.view();
+    EXPECT_TRUE(v.mode.tabVisible[5]);
+    EXPECT_TRUE(v.video.menuEntryVisible);
+    EXPECT_EQ(v.video.menuEntryCaption, "关闭视频");
+    EXPECT_TRUE(v.lesson.mediaPath.endsWith(QStringLiteral("1.wmv")));
+    s.TabImage_Click(5);
+    EXPECT_EQ(s.ModeIndex(), 5);
+    EXPECT_EQ(s.view().mode.selectedTab, 5);
+}
+
+TEST(ModeSwitch, StopsEveryTimerAndPausesThePlayer) {
+    Rig rig;
+    StudySettings st = settingsAt(2);
+    st.readCount = {3, 3, 3, 3, 3};
+    st.playMode = 1;
+    rig.lesson(kFirst, 1, three()).settings(st);
+    SentaraSession& s = rig.start();
+    rig.clock.advance(500); // the first play is running
+    ASSERT_TRUE(s.view().mode.playing);
+    ASSERT_TRUE(s.loop().anyTimerRunning());
+    for (int tab : {1, 3, 4, 6, 7, 8, 9, 2}) {
+        s.TabImage_Click(tab);
+        EXPECT_EQ(s.ModeIndex(), tab);
+        EXPECT_FALSE(s.loop().anyTimerRunning()) << tab;
+        EXPECT_FALSE(s.view().mode.playing) << tab;
+        EXPECT_EQ(s.CurrentReadCount(), 0);
+    }
+    const int plays =
+        rig.sentencePlayer()->calls(support::SimulatedPlayer::Call::Kind::Play).size();
+    rig.clock.advance(60000);
+    EXPECT_EQ(rig.sentencePlayer()->calls(support::SimulatedPlayer::Call::Kind::Play).size(),
+              plays);
+}
+
+TEST(ModeSwitch, FocusRuleByMode) {
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).settings(settingsAt(2));
+    SentaraSession& s = rig.start();
+    QList<sentara::FocusTarget> targets;
+    QObject::connect(&s, &SentaraSession::focusRequested,
+                     [&](sentara::FocusTarget t) { targets << t; });
+    using sentara::FocusTarget;
+    const QList<std::pair<int, FocusTarget>> cases{
+        {1, FocusTarget::FullTextSearch}, {2, FocusTarget::None},
+        {3, FocusTarget::ListSearch},     {4, FocusTarget::DictationInput},
+        {6, FocusTarget::None},           {7, FocusTarget::SpellingInput},
+        {8, FocusTarget::None},           {9, FocusTarget::FillInInput}};
+    for (const auto& [tab, target] : cases) {
+        targets.clear();
+        s.TabImage_Click(tab);
+        EXPECT_EQ(s.view().mode.focus, target) << tab;
+        EXPECT_EQ(targets.isEmpty(), target == FocusTarget::None) << tab;
+    }
+}
+
+TEST(ModeSwitch, DictationSubModeMovesBetweenTabsFourAndSeven) {
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).settings(settingsAt(2, 1, 4));
+    SentaraSession& s = rig.start();
+    EXPECT_TRUE(s.view().mode.tabVisible[4]);
+    EXPECT_FALSE(s.view().mode.tabVisible[7]);
+    s.selectOption(sentara::OptionFamily::DictationMode, 0); // "自由拼写模式"
+    EXPECT_EQ(s.ModeIndex(), 7);
+    EXPECT_EQ(s.settings().writeMode, 1);
+    EXPECT_FALSE(s.view().mode.tabVisible[4]);
+    EXPECT_TRUE(s.view().mode.tabVisible[7]);
+    s.selectOption(sentara::OptionFamily::DictationMode, 0); // already shown: nothing
+    EXPECT_EQ(s.ModeIndex(), 7);
+    s.selectOption(sentara::OptionFamily::DictationMode, 1);
+    EXPECT_EQ(s.ModeIndex(), 4);
+    EXPECT_EQ(s.settings().writeMode, 2);
+}
+
+TEST(EngineSwitch, BackupEngineTurnsTimesIntoMillisecondsAndSavesTheChoice) {
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).settings(settingsAt(2, 2));
+    SentaraSession& s = rig.start();
+    EXPECT_EQ(s.SentenceStart(), 3.0);
+    s.Option3_MouseUp();
+    EXPECT_EQ(s.view().mode.engineChoice, 1);
+    EXPECT_EQ(s.CurrentSentence(), 1);
+    EXPECT_EQ(s.SentenceStart(), 1000);
+    EXPECT_EQ(s.SentenceEnd(), 2000);
+    support::SimulatedPlayer* backup = rig.engines.latest(
+        support::SimulatedEngines::Engine::Backup, support::SimulatedEngines::Role::Sentence);
+    ASSERT_NE(backup, nullptr);
+    EXPECT_EQ(backup->unit(), ports::MediaPlayer::Unit::Milliseconds);
+    EXPECT_TRUE(backup->hasMedia());
+    EXPECT_EQ(rig.engines.latest(support::SimulatedEngines::Engine::Default,
+                                 support::SimulatedEngines::Role::Sentence),
+              nullptr)
+        << "the default engine's players are released";
+    EXPECT_EQ(StudySettings::read(rig.course.folder())->engineChoice, 1);
+
+    s.Option4_MouseUp();
+    EXPECT_EQ(s.view().mode.engineChoice, 2);
+    EXPECT_EQ(s.SentenceStart(), 1.0);
+    EXPECT_EQ(StudySettings::read(rig.course.folder())->engineChoice, 2);
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+}
+
+TEST(EngineSwitch, UnavailableDefaultEngineStaysOnTheBackupWithMessageAndHelpPage) {
+    Rig rig;
+    StudySettings st = settingsAt(2);
+    st.engineChoice = 2;
+    rig.lesson(kFirst, 1, three()).settings(st);
+    rig.engines.setDefaultAvailable(false);
+    SentaraSession& s = rig.start();
+    EXPECT_EQ(s.view().mode.engineChoice, 1) << "start-up falls back silently";
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+
+    s.Option4_MouseUp();
+    EXPECT_EQ(s.view().mode.engineChoice, 1);
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_EQ(rig.dialogs.messages()[0].title, "提示");
+    EXPECT_TRUE(
+        rig.dialogs.messages()[0].text.startsWith("您系统中的Windows Media Player发音引擎"));
+    EXPECT_EQ(rig.shell.urls(), QStringList{QStringLiteral("https://help.example.org/repair")});
+    EXPECT_EQ(StudySettings::read(rig.course.folder())->engineChoice, 1);
+    EXPECT_EQ(s.SentenceStart(), 1000);
+}

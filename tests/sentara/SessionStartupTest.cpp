@@ -1,0 +1,189 @@
+#include "SentaraRig.h"
+
+#include "common/TextFile.h"
+
+#include <QFile>
+#include <gtest/gtest.h>
+
+using namespace sentara_test;
+using sentara::SentaraSession;
+using sentara::StudySettings;
+
+namespace {
+
+QList<support::SentenceSpec> sentences(int count) {
+    QList<support::SentenceSpec> list;
+    for (int i = 0; i < count; ++i) {
+        list.append(sen(QStringLiteral("Line %1 here.").arg(i + 1),
+                        QStringLiteral("第%1句").arg(i + 1), 1.0 + 2 * i, 2.0 + 2 * i));
+    }
+    return list;
+}
+
+} // namespace
+
+TEST(SessionStartup, ResumesTheSavedLessonSentenceAndMode) {
+    Rig rig;
+    rig.lesson(kFirst, 3, sentences(5)).settings(settingsAt(4, 4, 6));
+    SentaraSession& s = rig.start();
+    const sentara::SessionView v = s.view();
+    EXPECT_TRUE(v.lesson.loaded);
+    EXPECT_EQ(v.lesson.book, kFirst);
+    EXPECT_EQ(v.lesson.lesson, 3);
+    EXPECT_EQ(v.lesson.selectedNode, 4);
+    EXPECT_EQ(s.CurrentSentence(), 4);
+    EXPECT_EQ(s.ModeIndex(), 6);
+    EXPECT_EQ(v.sentence.english, "Line 4 here.");
+    EXPECT_EQ(v.sentence.summaryText, "本课共有5句，当前是第4句");
+    EXPECT_EQ(v.sentence.counterText, "4 / 5");
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+    EXPECT_EQ(rig.recorder.path(), rig.course.folder().recorderFile());
+    EXPECT_EQ(rig.sentencePlayer()->currentPath(),
+              rig.course.folder().mediaFile(kFirst, QStringLiteral("3.mp3")));
+}
+
+TEST(SessionStartup, MissingSettingsStartOnDefaultsAndAreCreatedAtExit) {
+    Rig rig;
+    rig.lesson(kFirst, 1, sentences(3));
+    SentaraSession& s = rig.start();
+    EXPECT_EQ(s.view().lesson.book, kFirst);
+    EXPECT_EQ(s.view().lesson.lesson, 1);
+    EXPECT_EQ(s.CurrentSentence(), 1);
+    EXPECT_EQ(s.ModeIndex(), 2);
+    EXPECT_EQ(s.settings().readCountOf(sentara::RepeatFamily::Sen), 1);
+    EXPECT_EQ(s.settings().pauseOf(sentara::RepeatFamily::Sen), 1000);
+    const QString path = rig.course.folder().studySettingsFile();
+    EXPECT_FALSE(QFile::exists(path));
+    s.SenNextCommand_Click();
+    s.shutdown();
+    ASSERT_TRUE(QFile::exists(path));
+    const std::optional<StudySettings> saved = StudySettings::read(rig.course.folder());
+    ASSERT_TRUE(saved);
+    EXPECT_EQ(saved->catalogueNodeIndex, 2);
+    EXPECT_EQ(saved->resumeSentence, 2);
+}
+
+TEST(SessionStartup, ASavedLessonThatIsGoneFallsBackToTheFirstLesson) {
+    for (int node : {0, 62, 100, 9999}) {
+        Rig rig;
+        rig.lesson(kFirst, 1, sentences(3)).settings(settingsAt(node, 3));
+        SentaraSession& s = rig.start();
+        EXPECT_TRUE(s.view().lesson.loaded) << node;
+        EXPECT_EQ(s.view().lesson.selectedNode, 2) << node;
+        EXPECT_EQ(s.CurrentSentence(), 1) << node;
+    }
+}
+
+TEST(SessionStartup, NoLessonAtAllLeavesAnEmptyButWorkingSession) {
+    Rig rig;
+    SentaraSession& s = rig.start();
+    EXPECT_FALSE(s.view().lesson.loaded);
+    EXPECT_EQ(s.SentenceCount(), 0);
+    s.SenNextCommand_Click();
+    s.SenBackCommand_Click();
+    s.SenPlayCommand_Click();
+    EXPECT_TRUE(s.KeyDown(sentara::ShortcutKey::F7));
+    EXPECT_FALSE(s.SenNoteText_LostFocus(QStringLiteral("x")));
+    rig.clock.advance(5000);
+    EXPECT_FALSE(s.view().sentence.backEnabled);
+    EXPECT_FALSE(s.view().sentence.nextEnabled);
+}
+
+TEST(SessionStartup, DpiOtherThan96ShowsTheFivePartMessageOnce) {
+    Rig rig;
+    rig.lesson(kFirst, 1);
+    rig.screen.setLogicalDpi(120);
+    rig.start();
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    const QStringList parts = rig.dialogs.messages()[0].text.split(QStringLiteral("\r\n"));
+    ASSERT_EQ(parts.size(), 5);
+    EXPECT_EQ(parts[0], "您的系统DPI非标准值，软件界面可能无法正常显示，解决方法如下：");
+    EXPECT_EQ(parts[1], "[Windows XP]");
+    EXPECT_TRUE(parts[2].contains("正常尺寸（96 DPI）"));
+    EXPECT_EQ(parts[3], "[Windows 7]");
+    EXPECT_TRUE(parts[4].contains("较小(S)-100%（默认）"));
+}
+
+TEST(SessionStartup, LargeLayoutIsAppliedByTheFirstLayoutTick) {
+    Rig rig;
+    StudySettings s = settingsAt(2);
+    s.layoutMax = true;
+    rig.lesson(kFirst, 1).settings(s);
+    SentaraSession& session = rig.start();
+    QList<bool> requests;
+    QObject::connect(&session, &SentaraSession::largeLayoutRequested,
+                     [&](bool large) { requests << large; });
+    EXPECT_FALSE(session.view().mode.largeLayout);
+    rig.clock.advance(10);
+    EXPECT_TRUE(session.view().mode.largeLayout);
+    EXPECT_EQ(requests, QList<bool>{true});
+    rig.clock.advance(100);
+    EXPECT_EQ(requests.size(), 1);
+}
+
+TEST(SessionStartup, FocusTimerGivesTheFocusToTheModeInputOnce) {
+    Rig rig;
+    rig.lesson(kFirst, 1).settings(settingsAt(2, 1, 7));
+    SentaraSession& s = rig.start();
+    QList<sentara::FocusTarget> targets;
+    QObject::connect(&s, &SentaraSession::focusRequested,
+                     [&](sentara::FocusTarget t) { targets << t; });
+    rig.clock.advance(99);
+    EXPECT_TRUE(targets.isEmpty());
+    rig.clock.advance(1000);
+    EXPECT_EQ(targets, QList<sentara::FocusTarget>{sentara::FocusTarget::SpellingInput});
+}
+
+TEST(SessionStartup, MiniWindowWritesSettingsAndStartsTheCompactTrainer) {
+    Rig rig;
+    rig.lesson(kFirst, 1, sentences(3));
+    SentaraSession& s = rig.start();
+    s.SenNextCommand_Click();
+    rig.shell.setStartResult(false);
+    s.MiniLabel_MouseUp();
+    EXPECT_EQ(rig.shell.programs(),
+              QStringList{rig.course.folder().programFile(QStringLiteral("Oralix"))});
+    EXPECT_EQ(StudySettings::read(rig.course.folder())->resumeSentence, 2);
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty()) << "a failed start is not an error here";
+}
+
+TEST(SessionStartup, SettingsRoundTripThroughTheSessionRestoreEveryOption) {
+    Rig rig;
+    rig.lesson(kFirst, 2, sentences(4));
+    StudySettings start = settingsAt(3, 3, 8);
+    start.sentencePanelTop = -2500;
+    start.sentenceHandleTop = 700;
+    start.layoutMax = true;
+    start.keyWordColour = 65280;
+    start.hintWord = true;
+    start.writeMode = 1;
+    rig.settings(start);
+    SentaraSession& s = rig.start();
+    // Change one entry of every family and every toggle through the menus.
+    for (sentara::OptionFamily family : sentara::OptionFamilies::all()) {
+        if (family == sentara::OptionFamily::Engine ||
+            family == sentara::OptionFamily::DictationMode) {
+            continue;
+        }
+        s.selectOption(family, 2);
+    }
+    s.toggleOption(sentara::OptionToggle::ClickChinese);
+    s.toggleOption(sentara::OptionToggle::HintPronunciation);
+    s.setSentencePanelPositions(-3000, 900);
+    const StudySettings before = s.settings();
+    s.shutdown();
+
+    Rig again;
+    again.lesson(kFirst, 2, sentences(4));
+    again.course.studySettings(
+        common::TextFile::read(rig.course.folder().studySettingsFile()).value_or(QString()));
+    SentaraSession& restored = again.start();
+    EXPECT_EQ(restored.settings(), before);
+    EXPECT_EQ(restored.CurrentSentence(), 3);
+    EXPECT_EQ(restored.ModeIndex(), 8);
+    for (const sentara::OptionFamilyView& family : restored.view().options.families) {
+        EXPECT_EQ(family.checkedIndex,
+                  sentara::OptionFamilies::checkedIndex(family.family, before));
+        EXPECT_GE(family.checkedIndex, 0) << family.menuName.toStdString();
+    }
+}

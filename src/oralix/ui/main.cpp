@@ -1,13 +1,49 @@
+#include "common/CourseContent.h"
+#include "common/CourseFolder.h"
+#include "oralix/core/OralixSession.h"
+#include "oralix/ui/OralixWindow.h"
+#include "oralix/ui/SignalCloser.h"
+#include "platform/MediaBackend.h"
+#include "platform/PlatformEngines.h"
+#include "platform/QtClock.h"
+#include "platform/QtDialogs.h"
+#include "platform/QtRecorder.h"
+#include "platform/QtShell.h"
+#include "platform/QtSoundPlayer.h"
+
 #include <QApplication>
-#include <QLabel>
 
 int main(int argc, char* argv[]) {
-    if (qEnvironmentVariableIsEmpty("QT_MEDIA_BACKEND")) {
-        qputenv("QT_MEDIA_BACKEND", "gstreamer");
-    }
+    platform::pinGStreamerBackend();
     QApplication app(argc, argv);
-    QLabel placeholder(QStringLiteral("Oralix：主窗口尚在建设中"));
-    placeholder.resize(480, 120);
-    placeholder.show();
+    QApplication::setApplicationName(QStringLiteral("Oralix"));
+
+    const common::CourseFolder folder = common::CourseFolder::fromApplication(app.arguments());
+    QString contentError;
+    common::CourseContent content = common::CourseContent::load(folder, &contentError);
+
+    platform::QtClock clock;
+    platform::PlatformEngines engines;
+    platform::QtRecorder recorder;
+    platform::QtSoundPlayer sounds;
+    platform::QtDialogs dialogs;
+    platform::QtShell shell;
+    oralix::OralixSession session(folder, std::move(content),
+                                  {clock, engines, recorder, sounds, dialogs, shell});
+    oralix::ui::OralixWindow window(session);
+    dialogs.setParent(&window);
+
+    oralix::ui::SignalCloser closer;
+    QObject::connect(&closer, &oralix::ui::SignalCloser::closeRequested, &window, [&window] {
+        window.setQuietClose(true);
+        window.close();
+    });
+
+    window.show();
+    if (!contentError.isEmpty()) {
+        dialogs.info(QStringLiteral("提示"),
+                     QStringLiteral("课程内容文件有误，已使用默认内容：") + contentError);
+    }
+    session.start();
     return app.exec();
 }

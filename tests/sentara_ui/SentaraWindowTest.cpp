@@ -4,6 +4,7 @@
 #include "support/SimulatedPlayer.h"
 
 #include "sentara/ui/CatalogueTree.h"
+#include "sentara/ui/EngineChooser.h"
 #include "sentara/ui/ModeTabBar.h"
 #include "sentara/ui/OptionsMenu.h"
 #include "sentara/ui/ProgressStrip.h"
@@ -12,9 +13,14 @@
 #include "sentara/ui/WordLine.h"
 
 #include <QAction>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
 #include <gtest/gtest.h>
@@ -327,6 +333,97 @@ TEST_F(SentaraWindowTest, EveryWayOfClosingWritesTheSettingsOnce) {
         ASSERT_TRUE(written.has_value()) << way.how;
         EXPECT_EQ(written->readCountOf(RepeatFamily::Sen), 5) << way.how;
         course.studySettings(smallCourseSettings().format());
+    }
+}
+
+} // namespace
+
+namespace {
+
+TEST_F(SentaraWindowTest, TheLargeLayoutFlagMaximisesTheWindowWithLargerTextAfterStartUp) {
+    StudySettings settings = smallCourseSettings();
+    settings.layoutMax = true;
+    course.studySettings(settings.format());
+    RunningWindow run(course);
+    const QFont normal = run.window->sentencePanel()->words()->font();
+    EXPECT_FALSE(run.window->isLargeLayout()); // the normal layout first
+
+    run.clock.advance(20); // the one-shot layout timer
+    QApplication::processEvents();
+
+    EXPECT_TRUE(run.window->isLargeLayout());
+    EXPECT_TRUE(run.window->isMaximized());
+    EXPECT_GT(run.window->sentencePanel()->words()->font().pointSizeF(), normal.pointSizeF());
+
+    button(run.window.get(), "MaxCommand")->click(); // back to the normal layout
+    EXPECT_FALSE(run.window->isLargeLayout());
+    EXPECT_FALSE(run.window->isMaximized());
+    run.window->close();
+    EXPECT_FALSE(StudySettings::read(course.folder())->layoutMax);
+}
+
+TEST_F(SentaraWindowTest, TheMiniWindowCommandSavesAndStartsTheCompactTrainer) {
+    RunningWindow run(course);
+    run.window->sentenceMenu()->entry(QStringLiteral("SenModeRead3"))->trigger(); // "3次"
+    QFile::remove(course.path(QStringLiteral("SETTING/Set.dat")));
+
+    click(run.window->findChild<QLabel*>(QStringLiteral("MiniLabel")));
+
+    ASSERT_EQ(run.shell.started().size(), 1);
+    EXPECT_TRUE(run.shell.started().first().program.endsWith(QStringLiteral("Oralix")));
+    EXPECT_EQ(StudySettings::read(course.folder())->readCountOf(RepeatFamily::Sen), 3);
+}
+
+TEST_F(SentaraWindowTest, TheEngineChooserShowsTheEngineTheSessionKeeps) {
+    RunningWindow run(course);
+    sentara::ui::EngineChooser* chooser = run.window->engineChooser();
+    EXPECT_TRUE(chooser->defaultOption()->isChecked());
+
+    click(chooser->backupOption());
+    EXPECT_TRUE(chooser->backupOption()->isChecked());
+    EXPECT_EQ(run.session.settings().engineChoice, 1);
+
+    run.engines.setDefaultAvailable(false);
+    click(chooser->defaultOption());
+    EXPECT_TRUE(chooser->backupOption()->isChecked()); // the default engine cannot be used
+    EXPECT_EQ(run.session.settings().engineChoice, 1);
+    EXPECT_EQ(run.dialogs.messages().size(), 1);
+}
+
+// The demo course, when it has been generated: every panel shows on it.
+TEST(DemoCourseWindowTest, StartsOnTheDemoCourseAndShowsEveryPanel) {
+    const QDir demo(QStringLiteral(DEMO_COURSE_DIR));
+    if (!demo.exists(QStringLiteral("SETTING/Set.dat"))) {
+        GTEST_SKIP() << "no demo course in " << DEMO_COURSE_DIR;
+    }
+    support::CourseBuilder copy;
+    for (const QString& name : {QStringLiteral("SETTING"), QStringLiteral("Book"),
+                                QStringLiteral("Bitmap"), QStringLiteral("lib.dll")}) {
+        QDirIterator it(demo.filePath(name), QDir::Files, QDirIterator::Subdirectories);
+        if (QFileInfo(demo.filePath(name)).isFile()) {
+            QFile in(demo.filePath(name));
+            ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+            copy.file(name, in.readAll());
+        }
+        while (it.hasNext()) {
+            const QString path = it.next();
+            QFile in(path);
+            ASSERT_TRUE(in.open(QIODevice::ReadOnly));
+            copy.file(demo.relativeFilePath(path), in.readAll());
+        }
+    }
+    RunningWindow run(copy);
+    sentara::ui::SentaraWindow& window = *run.window;
+    EXPECT_EQ(window.catalogue()->nodeCount(), 670);
+    EXPECT_GT(run.session.SentenceCount(), 0);
+    EXPECT_GT(window.sentencePanel()->words()->cellCount(), 0);
+    for (int mode = 1; mode <= 9; ++mode) {
+        if (!window.tabs()->isTabVisible(mode)) {
+            continue;
+        }
+        click(window.tabs()->tab(mode));
+        EXPECT_EQ(window.panels()->currentWidget(), window.modePanel(mode)) << mode;
+        EXPECT_TRUE(window.modePanel(mode)->isVisible()) << mode;
     }
 }
 

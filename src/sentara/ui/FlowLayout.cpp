@@ -5,7 +5,8 @@
 
 namespace sentara::ui {
 
-FlowLayout::FlowLayout(QWidget* parent, int spacing) : QLayout(parent), spacing_(spacing) {
+FlowLayout::FlowLayout(QWidget* parent, int horizontalSpacing, int verticalSpacing)
+    : QLayout(parent), horizontalSpacing_(horizontalSpacing), verticalSpacing_(verticalSpacing) {
     setContentsMargins(0, 0, 0, 0);
 }
 
@@ -61,13 +62,13 @@ int FlowLayout::place(const QRect& rect, bool apply) const {
         const QSize hint = item->sizeHint();
         if (x + hint.width() > area.right() + 1 && lineHeight > 0) {
             x = area.x();
-            y += lineHeight + spacing_;
+            y += lineHeight + verticalSpacing_;
             lineHeight = 0;
         }
         if (apply) {
             item->setGeometry(QRect(QPoint(x, y), hint));
         }
-        x += hint.width() + spacing_;
+        x += hint.width() + horizontalSpacing_;
         lineHeight = std::max(lineHeight, hint.height());
     }
     return y + lineHeight - rect.y() + contentsMargins().bottom();

@@ -9,7 +9,7 @@ namespace sentara::ui {
 // in a paragraph.
 class FlowLayout : public QLayout {
 public:
-    explicit FlowLayout(QWidget* parent = nullptr, int spacing = 4);
+    FlowLayout(QWidget* parent = nullptr, int horizontalSpacing = 4, int verticalSpacing = 4);
     ~FlowLayout() override;
 
     void addItem(QLayoutItem* item) override;
@@ -27,7 +27,8 @@ private:
     int place(const QRect& rect, bool apply) const;
 
     QList<QLayoutItem*> items_;
-    int spacing_;
+    int horizontalSpacing_;
+    int verticalSpacing_;
 };
 
 } // namespace sentara::ui

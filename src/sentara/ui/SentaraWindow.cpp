@@ -179,10 +179,8 @@ void SentaraWindow::buildTopBar(QWidget* parent, QVBoxLayout* column) {
     connect(engine_, &EngineChooser::backupChosen, this, [this] { session_.Option3_MouseUp(); });
     connect(engine_, &EngineChooser::defaultChosen, this, [this] { session_.Option4_MouseUp(); });
     connect(mini_, &ClickableLabel::clicked, this, [this] { session_.MiniLabel_MouseUp(); });
-    connect(layoutCommand_, &QPushButton::clicked, this, [this] {
-        session_.setLargeLayout(!large_);
-        setLargeLayout(!large_);
-    });
+    connect(layoutCommand_, &QPushButton::clicked, this,
+            [this] { session_.setLargeLayout(!large_); });
     connect(exitCommand_, &QPushButton::clicked, this, &QWidget::close);
 }
 
@@ -258,10 +256,18 @@ void SentaraWindow::render() {
     }
     sentenceMenu_->render(view.options);
     engine_->setEngine(view.mode.engineChoice);
+    if (view.mode.largeLayout != large_) {
+        setLargeLayout(view.mode.largeLayout);
+    }
 }
 
 QWidget* SentaraWindow::modePanel(int mode) const {
     return mode >= 1 && mode <= stack_->count() ? stack_->widget(mode - 1) : nullptr;
+}
+
+bool SentaraWindow::hasView(int mode) const {
+    QWidget* panel = modePanel(mode);
+    return panel && !qobject_cast<PlaceholderPanel*>(panel);
 }
 
 void SentaraWindow::applyFocus(FocusTarget target) {

@@ -53,6 +53,8 @@ public:
     OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
     EngineChooser* engineChooser() const { return engine_; }
     QWidget* modePanel(int mode) const;
+    // Whether the mode has its own view here (the others show only their frame and title).
+    bool hasView(int mode) const;
 
     // The colour behind the catalogue and the text panels.
     static QColor textPanelColour();

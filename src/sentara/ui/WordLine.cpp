@@ -9,7 +9,7 @@
 namespace sentara::ui {
 
 WordLine::WordLine(const QString& cellName, QWidget* parent)
-    : QWidget(parent), cellName_(cellName), layout_(new FlowLayout(this, 6)) {
+    : QWidget(parent), cellName_(cellName), layout_(new FlowLayout(this, 0, 6)) {
     QSizePolicy policy(QSizePolicy::Preferred, QSizePolicy::Preferred);
     policy.setHeightForWidth(true);
     setSizePolicy(policy);

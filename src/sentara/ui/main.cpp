@@ -74,8 +74,14 @@ int main(int argc, char* argv[]) {
     }
     const QString screenshotDir = optionValue(arguments, QStringLiteral("--screenshot-dir"));
     if (!screenshotDir.isEmpty()) {
+        QList<int> modes;
+        for (int mode = 1; mode <= 9; ++mode) {
+            if (window.hasView(mode)) {
+                modes << mode;
+            }
+        }
         auto* tour =
-            new sentara::ui::ScreenshotTour(session, window, screenshotDir, {2, 6, 1}, &window);
+            new sentara::ui::ScreenshotTour(session, window, screenshotDir, modes, &window);
         QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();

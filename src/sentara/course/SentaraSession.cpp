@@ -122,6 +122,13 @@ struct SentaraSession::Private : ListeningHost {
     void playbackChanged() override { emit q->changed(); }
 
     void LoadLesson();
+    // VoiceSet and VoiceOpen for the loaded lesson (after an engine switch).
+    void openLessonMedia() {
+        voice.VoiceSet(LessonMedia::sentenceVolume(content, lesson.book()));
+        if (!state.mediaPath.isEmpty()) {
+            voice.VoiceOpen(state.mediaPath);
+        }
+    }
     void ShowSentence();
     void ShowModePanel();
     // What follows every change of the current sentence besides ShowSentence and the automatic
@@ -463,6 +470,11 @@ void SentaraSession::PauseReadCommand_Click() {
     emit changed();
 }
 
+void SentaraSession::VideoOpenClose_Click() {
+    d->state.smallVideoVisible = !d->state.smallVideoVisible;
+    emit changed();
+}
+
 // --- Options -----------------------------------------------------------------------------------
 
 void SentaraSession::selectOption(OptionFamily family, int index) {
@@ -509,8 +521,7 @@ void SentaraSession::toggleOption(OptionToggle toggle) {
 void SentaraSession::Option3_MouseUp() {
     d->study.engineChoice = 1;
     d->voice.setEngine(Engine::Backup);
-    d->voice.VoiceSet(LessonMedia::sentenceVolume(d->content, d->lesson.book()));
-    d->voice.VoiceOpen(d->state.mediaPath);
+    d->openLessonMedia();
     SenBegainCommand_Click();
     FocusModeInput();
     SetDat();
@@ -527,8 +538,7 @@ void SentaraSession::Option4_MouseUp() {
         d->study.engineChoice = 2;
         d->voice.closeSentencePlayer();
         d->voice.setEngine(Engine::Default);
-        d->voice.VoiceSet(LessonMedia::sentenceVolume(d->content, d->lesson.book()));
-        d->voice.VoiceOpen(d->state.mediaPath);
+        d->openLessonMedia();
         SenBegainCommand_Click();
     }
     FocusModeInput();

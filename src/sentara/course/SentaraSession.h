@@ -135,6 +135,9 @@ public:
     // Pauses or resumes a running read-all.
     void PauseReadCommand_Click();
 
+    // The full-text menu's "关闭视频"/"打开视频": the small video picture off or on.
+    void VideoOpenClose_Click();
+
     // --- Options menus ---------------------------------------------------------------------------
     // Checks entry `index` of a radio family and applies its value (read count, pause, pass mark,
     // play mode, cover mode, dictation sub-mode, engine).

@@ -1,0 +1,124 @@
+#include "SentaraRig.h"
+
+#include <gtest/gtest.h>
+
+using namespace sentara_test;
+using sentara::SentaraSession;
+using sentara::StudySettings;
+using Role = support::SimulatedEngines::Role;
+using Engine = support::SimulatedEngines::Engine;
+using Kind = support::SimulatedPlayer::Call::Kind;
+
+TEST(SessionMedia, DefaultEngineVolumesAndTheSilentVideoPlayer) {
+    Rig rig;
+    rig.lesson(kFirst, 1).settings(settingsAt(2));
+    rig.start();
+    support::SimulatedPlayer* sentence = rig.engines.latest(Engine::Default, Role::Sentence);
+    support::SimulatedPlayer* video = rig.engines.latest(Engine::Default, Role::Video);
+    support::SimulatedPlayer* word = rig.engines.latest(Engine::Default, Role::Word);
+    ASSERT_TRUE(sentence && video && word);
+    EXPECT_EQ(sentence->volume(), 100);
+    EXPECT_EQ(video->volume(), 0);
+    EXPECT_EQ(word->volume(), 70);
+    EXPECT_FALSE(sentence->autoStart());
+    EXPECT_EQ(video->currentPath(), sentence->currentPath());
+    // Both open the same file and move together.
+    EXPECT_EQ(video->calls(Kind::Play).size(), sentence->calls(Kind::Play).size());
+    EXPECT_EQ(video->calls(Kind::Seek).size(), sentence->calls(Kind::Seek).size());
+}
+
+TEST(SessionMedia, MissingMediaFileLoadsTheLessonAndPlaysNothing) {
+    Rig rig;
+    rig.course.lesson(kFirst, 1, twoSentences()); // no audio file
+    rig.settings(settingsAt(2));
+    SentaraSession& s = rig.start();
+    EXPECT_TRUE(s.view().lesson.loaded);
+    EXPECT_FALSE(rig.sentencePlayer()->hasMedia());
+    rig.clock.advance(3000);
+    EXPECT_FALSE(s.view().mode.playing);
+    s.SenNextCommand_Click();
+    EXPECT_EQ(s.CurrentSentence(), 2);
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+}
+
+TEST(SessionMedia, GroupedTitlesShareOneFileAndSeekInsideIt) {
+    Rig rig;
+    rig.course.lesson(kSecond, 3, twoSentences());
+    rig.course.media(kSecond, QStringLiteral("1.mp3"), 60000);
+    rig.settings(settingsAt(62 + 3));
+    SentaraSession& s = rig.start();
+    EXPECT_TRUE(s.view().lesson.mediaPath.endsWith(QStringLiteral("/1.mp3")));
+    EXPECT_TRUE(rig.sentencePlayer()->hasMedia());
+}
+
+TEST(SessionMedia, ReadWordPlaysTheWordFileAfterTenMilliseconds) {
+    Rig rig;
+    rig.lesson(kFirst, 1).settings(settingsAt(2));
+    SentaraSession& s = rig.start();
+    const QString path = rig.course.folder().wordSound(QStringLiteral("apple"));
+    rig.course.media().add(path, 800);
+    s.ReadWord(QStringLiteral("apple"));
+    support::SimulatedPlayer* word = rig.engines.latest(Engine::Default, Role::Word);
+    EXPECT_TRUE(word->calls(Kind::Open).isEmpty());
+    rig.clock.advance(10);
+    ASSERT_EQ(word->calls(Kind::Open).size(), 1);
+    EXPECT_EQ(word->currentPath(), path);
+    EXPECT_EQ(word->state(), ports::MediaPlayer::State::Playing);
+}
+
+TEST(SessionMedia, VideoCourseInVideoModePlaysOnFromTheSavedSentence) {
+    Rig rig;
+    rig.course.lesson(kVideo, 2, twoSentences());
+    rig.course.media(kVideo, QStringLiteral("2.wmv"), 10000);
+    rig.settings(settingsAt(245 + 2, 2, 5));
+    SentaraSession& s = rig.start();
+    EXPECT_EQ(s.ModeIndex(), 5);
+    EXPECT_TRUE(s.view().video.tabVisible);
+    EXPECT_TRUE(s.view().video.pauseCommandVisible);
+    EXPECT_TRUE(s.view().mode.playing);
+    EXPECT_DOUBLE_EQ(rig.sentencePlayer()->position(), 3.0);
+    s.VideoPauseCommand_Click();
+    EXPECT_FALSE(s.view().mode.playing);
+    EXPECT_TRUE(s.view().video.readCommandVisible);
+    s.VideoOpenClose_Click();
+    EXPECT_EQ(s.view().video.menuEntryCaption, "打开视频");
+    EXPECT_FALSE(s.view().video.smallVideoVisible);
+}
+
+TEST(SessionKeys, CtrlFlagAndModeSevenClearsTheSpellingBox) {
+    Rig rig;
+    rig.lesson(kFirst, 1).settings(settingsAt(2, 1, 7));
+    SentaraSession& s = rig.start();
+    s.KeyDown(sentara::ShortcutKey::Ctrl);
+    EXPECT_TRUE(s.ctrlHeld());
+    s.KeyUp(); // e.g. Shift released while Ctrl is still down
+    EXPECT_FALSE(s.ctrlHeld());
+
+    QList<sentara::FocusTarget> cleared;
+    QObject::connect(&s, &SentaraSession::inputCleared,
+                     [&](sentara::FocusTarget t) { cleared << t; });
+    EXPECT_TRUE(s.KeyDown(sentara::ShortcutKey::PageDown));
+    EXPECT_EQ(s.CurrentSentence(), 2);
+    EXPECT_EQ(cleared, QList<sentara::FocusTarget>{sentara::FocusTarget::SpellingInput});
+    EXPECT_FALSE(s.KeyDown(sentara::ShortcutKey::F5)) << "F5 outside mode 4 does nothing";
+    EXPECT_FALSE(s.KeyDown(sentara::ShortcutKey::F1)) << "F1 outside mode 9 does nothing";
+}
+
+TEST(SessionReadAll, PlaysEachSentenceThenReturnsToIdleOnTheLast) {
+    Rig rig;
+    StudySettings st = settingsAt(2, 2, 1);
+    st.readCountOf(sentara::RepeatFamily::All) = 1;
+    st.pauseOf(sentara::RepeatFamily::All) = 1000;
+    rig.lesson(kFirst, 1).settings(st);
+    SentaraSession& s = rig.start();
+    s.AllReadCommand_Click();
+    EXPECT_EQ(s.CurrentSentence(), 1);
+    EXPECT_EQ(s.view().fullText.readAllCaption, "停止朗读");
+    EXPECT_TRUE(s.view().fullText.pauseEnabled);
+    // Sentence 1 plays 1010 ms, the gap 1000 ms, then sentence 2 follows and read-all is done.
+    rig.clock.advance(2010);
+    EXPECT_EQ(s.CurrentSentence(), 2);
+    EXPECT_EQ(s.view().fullText.readAllCaption, "全文朗读");
+    EXPECT_FALSE(s.view().fullText.pauseEnabled);
+    EXPECT_TRUE(s.view().mode.playing) << "the last sentence is still to be played";
+}

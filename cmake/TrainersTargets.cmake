@@ -35,8 +35,13 @@ function(trainers_test name)
     target_compile_definitions(${name} PRIVATE
         DEMO_COURSE_DIR="${DEMO_COURSE_DIR}"
         TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
+    # Integration tests listen to the one sound server: two at once would hear each other.
+    set(serial)
+    if("integration" IN_LIST ARG_LABELS)
+        set(serial RUN_SERIAL TRUE)
+    endif()
     gtest_discover_tests(${name}
         DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300
+        PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300 ${serial}
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_MEDIA_BACKEND=gstreamer")
 endfunction()

@@ -6,7 +6,6 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
-#include <QUrl>
 
 namespace platform {
 
@@ -31,8 +30,8 @@ QAudioFormat recordingFormat(const QAudioDevice& device) {
 } // namespace
 
 QtRecorder::QtRecorder(QObject* parent) : ports::Recorder(parent) {
-    player_.setAudioOutput(&output_);
-    connect(&player_, &QMediaPlayer::mediaStatusChanged, this, &QtRecorder::onPlayerStatus);
+    connect(&player_, &ports::MediaPlayer::finished, this, &QtRecorder::onPlayerFinished);
+    connect(&player_, &ports::MediaPlayer::stateChanged, this, &QtRecorder::onPlayerState);
 }
 
 QtRecorder::~QtRecorder() {
@@ -64,7 +63,7 @@ bool QtRecorder::record() {
         return fail(tr("没有找到录音设备（麦克风），无法录音。请连接麦克风后再试。"));
     }
     // The player may still hold the previous recording open.
-    player_.setSource(QUrl());
+    player_.close();
     format_ = recordingFormat(device);
     file_.setFileName(path_);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -106,9 +105,8 @@ bool QtRecorder::playFromStart() {
     if (!info.isFile() || info.size() <= WavHeader::size) {
         return fail(tr("还没有录音，请先录音。"));
     }
-    // The same address again would be ignored, and the file has been rewritten since.
-    player_.setSource(QUrl());
-    player_.setSource(QUrl::fromLocalFile(path_));
+    // Opened afresh each time: the file has been rewritten since it was last played.
+    player_.open(path_);
     player_.play();
     setState(State::Playing);
     return true;
@@ -116,7 +114,7 @@ bool QtRecorder::playFromStart() {
 
 void QtRecorder::close() {
     stop();
-    player_.setSource(QUrl());
+    player_.close();
     setState(State::Closed);
 }
 
@@ -151,14 +149,15 @@ void QtRecorder::onSourceStateChanged() {
     }
 }
 
-void QtRecorder::onPlayerStatus(QMediaPlayer::MediaStatus status) {
-    if (state_ != State::Playing) {
-        return;
-    }
-    if (status == QMediaPlayer::EndOfMedia) {
+void QtRecorder::onPlayerFinished() {
+    if (state_ == State::Playing) {
         setState(State::Idle);
         emit playbackFinished();
-    } else if (status == QMediaPlayer::InvalidMedia) {
+    }
+}
+
+void QtRecorder::onPlayerState(ports::MediaPlayer::State state) {
+    if (state_ == State::Playing && state == ports::MediaPlayer::State::NoMedia) {
         setState(State::Idle);
         fail(tr("无法播放录音文件。"));
     }

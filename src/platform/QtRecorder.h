@@ -2,10 +2,10 @@
 
 #include "common/ports/Recorder.h"
 
-#include <QAudioOutput>
+#include "platform/QtMediaPlayer.h"
+
 #include <QAudioSource>
 #include <QFile>
-#include <QMediaPlayer>
 #include <memory>
 
 namespace platform {
@@ -29,7 +29,8 @@ public:
 private:
     void finishRecording();
     void onSourceStateChanged();
-    void onPlayerStatus(QMediaPlayer::MediaStatus status);
+    void onPlayerFinished();
+    void onPlayerState(ports::MediaPlayer::State state);
     bool fail(const QString& message);
     void setState(State state);
 
@@ -37,8 +38,7 @@ private:
     QFile file_;
     std::unique_ptr<QAudioSource> source_;
     QAudioFormat format_;
-    QMediaPlayer player_;
-    QAudioOutput output_;
+    QtMediaPlayer player_;
     State state_ = State::Closed;
     QString lastError_;
 };

@@ -13,6 +13,11 @@ namespace platformtest {
 // The application object every media test needs (made once, GStreamer backend pinned).
 void ensureApplication();
 
+// A base of fixtures whose members are Qt media objects: those need the application first.
+struct ApplicationFirst {
+    ApplicationFirst() { ensureApplication(); }
+};
+
 // Whether a sound server can be reached; the media tests skip without one.
 bool soundServerReachable();
 const char* const noSoundServer =

@@ -18,7 +18,7 @@ using platformtest::SignalCounter;
 using platformtest::waitUntil;
 using State = ports::Recorder::State;
 
-class Recorder : public ::testing::Test {
+class Recorder : public ::testing::Test, private platformtest::ApplicationFirst {
 protected:
     void SetUp() override {
         platformtest::ensureApplication();

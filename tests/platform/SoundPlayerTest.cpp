@@ -7,7 +7,7 @@
 
 namespace {
 
-class SoundPlayer : public ::testing::Test {
+class SoundPlayer : public ::testing::Test, private platformtest::ApplicationFirst {
 protected:
     void SetUp() override {
         platformtest::ensureApplication();

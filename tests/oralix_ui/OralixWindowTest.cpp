@@ -1,0 +1,210 @@
+#include "oralix/ui/OralixWindow.h"
+#include "oralix/OralixRig.h"
+#include "oralix/ui/FullTextCanvas.h"
+#include "oralix/ui/FullTextPanel.h"
+#include "oralix/ui/PracticePanel.h"
+#include "oralix/ui/ReadAlongPanel.h"
+#include "oralix/ui/SentenceBar.h"
+#include "oralix/ui/SettingsWindow.h"
+#include "oralix/ui/StudyPanel.h"
+
+#include "common/TextFile.h"
+#include "oralix/core/TrainerSettings.h"
+
+#include <QApplication>
+#include <QComboBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMouseEvent>
+#include <QPushButton>
+#include <QScreen>
+#include <gtest/gtest.h>
+
+using namespace oralix;
+using namespace oralix_test;
+
+namespace {
+
+QApplication& application() {
+    static int argc = 1;
+    static char name[] = "oralix_ui_tests";
+    static char* argv[] = {name, nullptr};
+    static QApplication* app = new QApplication(argc, argv);
+    return *app;
+}
+
+void press(QWidget* widget) {
+    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
+    QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
+                      Qt::LeftButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+struct WindowRig {
+    Rig rig;
+    std::unique_ptr<ui::OralixWindow> window;
+
+    ui::OralixWindow& open() {
+        application();
+        OralixSession& s = rig.start();
+        window = std::make_unique<ui::OralixWindow>(s);
+        window->setQuietClose(true);
+        window->show();
+        window->render();
+        QApplication::processEvents();
+        return *window;
+    }
+};
+
+TEST(OralixWindow, IsFramelessTopmostAndNearTheTopLeft) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::WindowStaysOnTopHint));
+    EXPECT_TRUE(window.windowFlags().testFlag(Qt::FramelessWindowHint));
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_LE(window.x() - area.left(), 20);
+    EXPECT_LE(window.y() - area.top(), 20);
+    EXPECT_EQ(window.sentenceBar()->englishLine()->text(), QStringLiteral("It's OK."));
+    EXPECT_EQ(window.sentenceBar()->chineseLine()->text(), QStringLiteral("没关系。"));
+}
+
+TEST(OralixWindow, ResizesToTheSentenceAndWrapsOneWiderThanTheScreen) {
+    WindowRig w;
+    const QString longSentence = QStringLiteral("This sentence goes on and on ").repeated(12);
+    w.rig.course.bookList(kBook, {QStringLiteral("L1")})
+        .lesson(kBook, 1,
+                {sentence(QStringLiteral("Hi."), QStringLiteral("嗨。"), 0, 1),
+                 sentence(QStringLiteral("Thank you very much for the lovely dinner."),
+                          QStringLiteral("谢谢你的晚餐。"), 1, 2),
+                 sentence(longSentence, QStringLiteral("很长。"), 2, 3)})
+        .media(kBook, QStringLiteral("1.mp3"), 5000);
+    ui::OralixWindow& window = w.open();
+    window.setPracticePanelShown(false);
+    QApplication::processEvents();
+    const int shortWidth = window.width();
+    w.rig.session->nextSentence();
+    QApplication::processEvents();
+    const int longerWidth = window.width();
+    EXPECT_GT(longerWidth, shortWidth);
+    EXPECT_FALSE(window.sentenceBar()->englishLine()->wordWrap());
+
+    w.rig.session->nextSentence();
+    QApplication::processEvents();
+    const QRect area = window.screen()->availableGeometry();
+    EXPECT_EQ(window.width(), area.width() - 20);
+    EXPECT_EQ(window.x(), area.left() + 10);
+    EXPECT_TRUE(window.sentenceBar()->englishLine()->wordWrap());
+    EXPECT_EQ(window.sentenceBar()->englishLine()->height(),
+              2 * window.sentenceBar()->chineseLine()->height());
+
+    // Hiding the Chinese line makes the bar lower.
+    const int withChinese = window.height();
+    w.rig.session->setChineseLineShown(false);
+    QApplication::processEvents();
+    EXPECT_LT(window.height(), withChinese);
+}
+
+TEST(OralixWindow, TabsSwitchThePanels) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    ui::PracticePanel* panel = window.practicePanel();
+    EXPECT_TRUE(panel->studyPanel()->isVisible());
+    EXPECT_FALSE(panel->fullTextPanel()->isVisible());
+    EXPECT_FALSE(panel->tab(1)->isEnabled());
+
+    panel->tab(2)->click();
+    EXPECT_EQ(w.rig.session->view().mode, 2);
+    EXPECT_FALSE(panel->studyPanel()->isVisible());
+    EXPECT_FALSE(window.sentenceBar()->isVisible());
+    EXPECT_TRUE(panel->fullTextPanel()->isVisible());
+    EXPECT_TRUE(panel->findChild<QWidget*>(QStringLiteral("Frame3"))->isVisible());
+    EXPECT_FALSE(panel->findChild<QWidget*>(QStringLiteral("Command16"))->isVisible());
+    EXPECT_GT(panel->fullTextPanel()->canvas()->height(), 3 * 20);
+
+    panel->tab(3)->click();
+    EXPECT_TRUE(panel->findChild<QWidget*>(QStringLiteral("Command16"))->isVisible());
+    EXPECT_FALSE(panel->findChild<QWidget*>(QStringLiteral("Frame3"))->isVisible());
+    EXPECT_EQ(panel->findChild<QLabel*>(QStringLiteral("Label7_13"))->text(),
+              StudyModeTable::info(3).hint);
+
+    panel->tab(5)->click();
+    EXPECT_TRUE(panel->readAlongPanel()->isVisible());
+    EXPECT_FALSE(panel->fullTextPanel()->isVisible());
+    EXPECT_FALSE(panel->findChild<QWidget*>(QStringLiteral("Frame2"))->isVisible());
+
+    panel->tab(1)->click();
+    EXPECT_TRUE(panel->studyPanel()->isVisible());
+    EXPECT_TRUE(window.sentenceBar()->isVisible());
+}
+
+TEST(OralixWindow, SettingsConfirmAppliesRangeAndColours) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    window.openSettings();
+    ui::SettingsWindow* settings = window.settingsWindow();
+    ASSERT_NE(settings, nullptr);
+    EXPECT_TRUE(settings->windowFlags().testFlag(Qt::FramelessWindowHint));
+    EXPECT_EQ(settings->windowTitle(), QStringLiteral("设置"));
+
+    press(settings->swatch(TrainerSettingsForm::Swatch::Background));
+    EXPECT_TRUE(settings->palettePanel()->isVisible());
+    press(settings->paletteCell(13)); // blue
+    EXPECT_FALSE(settings->palettePanel()->isVisible());
+    press(settings->swatch(TrainerSettingsForm::Swatch::Text));
+    press(settings->paletteCell(7)); // yellow
+
+    auto* start = settings->findChild<QComboBox*>(QStringLiteral("Combo2"));
+    auto* end = settings->findChild<QComboBox*>(QStringLiteral("Combo5"));
+    emit start->activated(1);
+    EXPECT_EQ(end->currentIndex(), 1);
+    emit end->activated(0); // before the start: snaps back
+    EXPECT_EQ(end->currentIndex(), 1);
+    emit end->activated(2);
+    settings->findChild<QPushButton*>(QStringLiteral("Command1"))->click();
+    QApplication::processEvents();
+
+    const OralixView& v = w.rig.session->view();
+    EXPECT_EQ(v.backgroundColour, 0xFF0000); // blue as red + 256 green + 65536 blue
+    EXPECT_EQ(v.textColour, 0x00FFFF);
+    EXPECT_EQ(w.rig.session->startLessonIndex(), 1);
+    EXPECT_EQ(w.rig.session->endLessonTitle(), QStringLiteral("Lesson Three"));
+    EXPECT_EQ(v.lessons.index, 1);
+    EXPECT_EQ(window.palette().color(QPalette::Window), QColor(0, 0, 255));
+    EXPECT_TRUE(
+        window.sentenceBar()->englishLine()->styleSheet().contains(QColor(255, 255, 0).name()));
+    EXPECT_EQ(window.settingsWindow(), nullptr); // discarded on close
+}
+
+TEST(OralixWindow, ClosingWritesTheSettingsFile) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    w.rig.session->chooseLesson(2);
+    w.rig.session->setEnglishLineShown(false);
+    window.close();
+    const TrainerSettings saved =
+        TrainerSettings::load(w.rig.course.folder().trainerSettingsFile());
+    EXPECT_EQ(saved.lessonIndex, 2);
+    EXPECT_FALSE(saved.englishShown);
+    EXPECT_EQ(saved.book, kBook);
+    EXPECT_EQ(w.rig.recorder.state(), ports::Recorder::State::Closed);
+}
+
+TEST(OralixWindow, ContextMenuHoldsTheSixEntries) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    QStringList captions;
+    for (QAction* action : window.contextMenu()->actions()) {
+        if (!action->isSeparator()) {
+            captions << action->text();
+        }
+    }
+    EXPECT_EQ(captions, (QStringList{"上一句(&B)", "下一句(&N)", "朗读(&R)", "中文(&C)", "选项(&S)",
+                                     "退出(&E)"}));
+}
+
+} // namespace

@@ -2,6 +2,7 @@
 #include "common/CourseFolder.h"
 #include "oralix/core/OralixSession.h"
 #include "oralix/ui/OralixWindow.h"
+#include "oralix/ui/ScreenshotTour.h"
 #include "oralix/ui/SignalCloser.h"
 #include "platform/MediaBackend.h"
 #include "platform/PlatformEngines.h"
@@ -12,6 +13,7 @@
 #include "platform/QtSoundPlayer.h"
 
 #include <QApplication>
+#include <memory>
 
 int main(int argc, char* argv[]) {
     platform::pinGStreamerBackend();
@@ -45,5 +47,13 @@ int main(int argc, char* argv[]) {
                      QStringLiteral("课程内容文件有误，已使用默认内容：") + contentError);
     }
     session.start();
+
+    const qsizetype shots = app.arguments().indexOf(QStringLiteral("--screenshot-dir"));
+    std::unique_ptr<oralix::ui::ScreenshotTour> tour;
+    if (shots > 0 && shots + 1 < app.arguments().size()) {
+        tour = std::make_unique<oralix::ui::ScreenshotTour>(session, window,
+                                                            app.arguments().at(shots + 1));
+        tour->start();
+    }
     return app.exec();
 }

@@ -14,7 +14,7 @@ struct WordToken {
 
     bool isWord() const;        // contains "$"
     QString display() const;    // text before the first "$", or the whole token
-    QString lookupForm() const; // text between the first two "$"; empty for plain tokens
+    QString lookupForm() const; // text between the first two "$" (or to the end without a second)
     bool isKeyWord() const;     // the marker follows the second "$"
     // The token with its key-word marker added (right after the second "$") or removed (the
     // marker after the second "$" deleted); unchanged when the token has no second "$".

@@ -218,3 +218,23 @@ TEST(ContinuousPlay, DisplayFollowsTheAudioAndEverythingReturnsToIdleAtTheEnd) {
     EXPECT_TRUE(s.view().video.readCommandVisible);
     EXPECT_FALSE(s.loop().anyTimerRunning());
 }
+
+TEST(ListeningLoop, AutomaticPlayOnEnteringASentenceByModeAndReadCount) {
+    // Modes 1, 2, 4, 7, 8 follow their family's read count; 3, 5, 6 always play; 9 never.
+    for (int count : {0, 2}) {
+        for (int mode = 1; mode <= 9; ++mode) {
+            Rig rig;
+            StudySettings st = settingsAt(245 + 1, 1, mode);
+            st.readCount = {count, count, count, count, count};
+            rig.course.lesson(kVideo, 1, twoSentences());
+            rig.course.media(kVideo, QStringLiteral("1.wmv"), 10000);
+            rig.settings(st);
+            SentaraSession& s = rig.start();
+            s.TabImage_Click(mode); // stops everything; nothing plays after a mode switch
+            EXPECT_FALSE(s.view().mode.playing) << mode;
+            s.SenNextCommand_Click();
+            const bool expected = mode == 3 || mode == 5 || mode == 6 || (count > 0 && mode != 9);
+            EXPECT_EQ(s.view().mode.playing, expected) << "mode " << mode << " count " << count;
+        }
+    }
+}

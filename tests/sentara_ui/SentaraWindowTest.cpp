@@ -114,6 +114,37 @@ TEST_F(SentaraWindowTest, WordsAreCellsWithHandCursorAndKeyWordColour) {
         EXPECT_EQ(cell->palette().color(QPalette::WindowText) == QColor(255, 0, 0), keyWord)
             << cell->text().toStdString();
     }
+
+    // A change elsewhere keeps the cells (one may be under the pointer); a new sentence
+    // replaces them.
+    const QLabel* first = words->cell(1);
+    run.window->sentenceMenu()->entry(QStringLiteral("SenModeRead2"))->trigger();
+    EXPECT_EQ(words->cell(1), first);
+    button(run.window->sentencePanel(), "SenNextCommand")->click();
+    EXPECT_EQ(words->cell(1)->text(), QStringLiteral("I"));
+    EXPECT_EQ(words->cell(words->cellCount())->text(), QStringLiteral("."));
+}
+
+TEST_F(SentaraWindowTest, AScreenOtherThan96DpiGetsOneMessageAtStartUp) {
+    support::ManualClock clock;
+    support::SimulatedEngines engines(clock, course.media());
+    support::SimulatedRecorder recorder(clock);
+    support::RecordingSoundPlayer sounds;
+    support::ScriptedDialogs dialogs;
+    support::RecordingShell shell;
+    support::FixedTextMeasure measure;
+    support::FixedScreen screen;
+    screen.setLogicalDpi(120);
+    const common::CourseFolder folder = course.folder();
+    sentara::SentaraSession session(folder, clock, engines, recorder, sounds, dialogs, shell,
+                                    measure, screen);
+    sentara::ui::SentaraWindow window(session, folder);
+    session.start();
+    window.showCatalogue();
+
+    ASSERT_EQ(dialogs.messages().size(), 1);
+    EXPECT_TRUE(dialogs.messages().first().text.startsWith(QStringLiteral("您的系统DPI非标准值")));
+    EXPECT_EQ(window.catalogue()->selectedNode(), 3); // start-up goes on after the box
 }
 
 TEST_F(SentaraWindowTest, ClickingALessonOfAnotherBookLoadsItFromItsFirstSentence) {

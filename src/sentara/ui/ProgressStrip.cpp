@@ -16,7 +16,6 @@ constexpr int kGap = 1;
 ProgressStrip::ProgressStrip(QWidget* parent)
     : QWidget(parent), done_(fromStoredColour(kDoneColour)), open_(QColor(0xD8, 0xD8, 0xD8)) {
     setMouseTracking(true);
-    setCursor(Qt::PointingHandCursor);
     setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     setMinimumHeight(10);
 }
@@ -31,6 +30,10 @@ void ProgressStrip::setColours(const QColor& done, const QColor& open) {
     done_ = done;
     open_ = open;
     update();
+}
+
+void ProgressStrip::setClickable(bool clickable) {
+    setCursor(clickable ? Qt::PointingHandCursor : Qt::ArrowCursor);
 }
 
 QColor ProgressStrip::segmentColour(int index) const {

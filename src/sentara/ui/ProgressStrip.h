@@ -14,6 +14,9 @@ public:
 
     void setProgress(int current, int count);
     void setColours(const QColor& done, const QColor& open);
+    // Whether a click on a segment means something here (hand cursor); clicks are reported
+    // either way.
+    void setClickable(bool clickable);
     int current() const { return current_; }
     int count() const { return count_; }
     QColor segmentColour(int index) const; // 1-based

@@ -8,6 +8,7 @@
 #include "WordLine.h"
 
 #include "common/CourseFolder.h"
+#include "platform/Fonts.h"
 #include "sentara/course/SessionView.h"
 
 #include <QFrame>
@@ -38,8 +39,12 @@ QLabel* label(const QString& name, const QString& text, QWidget* parent) {
     return result;
 }
 
-void setPointSize(QWidget* widget, double points, bool bold = false) {
+void setPointSize(QWidget* widget, double points, bool bold = false,
+                  const QString& family = QString()) {
     QFont font = widget->font();
+    if (!family.isEmpty()) {
+        font.setFamily(family);
+    }
     font.setPointSizeF(points);
     font.setBold(bold);
     widget->setFont(font);
@@ -217,7 +222,7 @@ void SentencePanel::render(const SentenceView& view, const QColor& keyWordColour
 
 void SentencePanel::setTextScale(double scale) {
     setPointSize(title_, 11 * scale, true);
-    setPointSize(words_, 18 * scale);
+    setPointSize(words_, 18 * scale, false, platform::Fonts::wordFamily());
     setPointSize(chinese_, 15 * scale);
     setPointSize(note_, 11 * scale);
     setPointSize(placeholder_, 11 * scale);

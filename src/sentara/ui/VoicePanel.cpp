@@ -1,5 +1,6 @@
 #include "VoicePanel.h"
 
+#include "platform/Fonts.h"
 #include "sentara/course/SessionView.h"
 
 #include <QFrame>
@@ -30,8 +31,12 @@ QLabel* textLine(const QString& name, QWidget* parent) {
     return label;
 }
 
-void setPointSize(QWidget* widget, double points, bool bold = false) {
+void setPointSize(QWidget* widget, double points, bool bold = false,
+                  const QString& family = QString()) {
     QFont font = widget->font();
+    if (!family.isEmpty()) {
+        font.setFamily(family);
+    }
     font.setPointSizeF(points);
     font.setBold(bold);
     widget->setFont(font);
@@ -98,7 +103,7 @@ void VoicePanel::render(const SentenceView& view) {
 
 void VoicePanel::setTextScale(double scale) {
     setPointSize(title_, 11 * scale, true);
-    setPointSize(english_, 20 * scale);
+    setPointSize(english_, 20 * scale, false, platform::Fonts::wordFamily());
     setPointSize(chinese_, 16 * scale);
     setPointSize(counter_, 10.5 * scale);
 }

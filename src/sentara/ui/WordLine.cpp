@@ -16,9 +16,17 @@ WordLine::WordLine(const QString& cellName, QWidget* parent)
 }
 
 void WordLine::setWords(const QList<Word>& words, const QColor& keyWordColour) {
+    if (words == words_ && keyWordColour == keyWordColour_) {
+        return;
+    }
+    words_ = words;
+    keyWordColour_ = keyWordColour;
+    // A cell may be the one whose click is being handled: it goes once that has returned.
     for (QLabel* cell : cells_) {
         layout_->removeWidget(cell);
-        delete cell;
+        cell->hide();
+        cell->removeEventFilter(this);
+        cell->deleteLater();
     }
     cells_.clear();
     clickable_.clear();

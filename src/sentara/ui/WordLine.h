@@ -20,6 +20,7 @@ public:
         QString text;
         bool clickable = false;
         bool keyWord = false;
+        bool operator==(const Word&) const = default;
     };
 
     // `cellName` names the cells: "<cellName>(<k>)" for word k counted from 1.
@@ -44,6 +45,8 @@ private:
     FlowLayout* layout_;
     QList<QLabel*> cells_;
     QList<bool> clickable_;
+    QList<Word> words_;
+    QColor keyWordColour_;
 };
 
 } // namespace sentara::ui

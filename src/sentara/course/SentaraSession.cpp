@@ -1,36 +1,21 @@
 #include "sentara/course/SentaraSession.h"
 
-#include "common/CourseContent.h"
-#include "common/CourseFolder.h"
 #include "common/TextFile.h"
-#include "common/WordDictionary.h"
-#include "common/ports/Clock.h"
 #include "common/ports/Dialogs.h"
 #include "common/ports/MediaPlayer.h"
 #include "common/ports/Recorder.h"
 #include "common/ports/Screen.h"
 #include "common/ports/Shell.h"
-#include "sentara/course/Catalogue.h"
-#include "sentara/course/LessonMedia.h"
-#include "sentara/course/LoadedLesson.h"
-#include "sentara/course/SessionState.h"
-#include "sentara/course/SessionViewBuilder.h"
-#include "sentara/modes/ListeningLoop.h"
+#include "sentara/course/SessionCore.h"
 #include "sentara/modes/SentenceNote.h"
-#include "sentara/modes/VoiceControl.h"
 
-#include <QFileInfo>
 #include <QStringList>
-#include <optional>
-#include <utility>
 
 namespace sentara {
 
 namespace {
 
 constexpr int kStandardDpi = 96;
-constexpr int kFocusDelayMs = 100;
-constexpr int kLayoutDelayMs = 10;
 
 QString tipTitle() {
     return QStringLiteral("提示");
@@ -64,181 +49,9 @@ Engine engineOf(int choice) {
 
 } // namespace
 
-struct SentaraSession::Private : ListeningHost {
-    Private(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
-            ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
-            ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
-            const ports::Screen& screen)
-        : q(q), folder(folder), recorder(recorder), sounds(sounds), dialogs(dialogs), shell(shell),
-          measure(measure), screen(screen), voice(engines, folder), loop(clock, voice, *this),
-          focusTimer(clock.createTimer(kFocusDelayMs)),
-          layoutTimer(clock.createTimer(kLayoutDelayMs)) {}
-
-    SentaraSession* q;
-    const common::CourseFolder folder; // a copy: callers may pass a temporary
-    ports::Recorder& recorder;
-    ports::SoundPlayer& sounds;
-    ports::Dialogs& dialogs;
-    ports::Shell& shell;
-    const ports::TextMeasure& measure;
-    const ports::Screen& screen;
-
-    common::CourseContent content = common::CourseContent::defaults();
-    common::WordDictionary dictionary;
-    Catalogue catalogue;
-    StudySettings study;
-    LoadedLesson lesson;
-    SessionState state;
-    // The lesson the catalogue selection points at, and the last one whose file existed.
-    LessonRef selection;
-    std::optional<std::pair<int, LessonRef>> previousLesson;
-
-    VoiceControl voice;
-    ListeningLoop loop;
-    std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
-    std::unique_ptr<ports::Timer> layoutTimer; // WinTimer
-
-    // --- ListeningHost ---
-    int ModeIndex() const override { return study.modeIndex; }
-    int CurrentSentence() const override { return state.currentSentence; }
-    int SentenceCount() const override { return lesson.SentenceCount(); }
-    double SentenceStart() const override { return voice.toEngineUnit(state.sentenceStartSec); }
-    double SentenceEnd() const override { return voice.toEngineUnit(state.sentenceEndSec); }
-    double LessonMediaStart() const override {
-        return voice.toEngineUnit(state.lessonMediaStartSec);
-    }
-    double LessonMediaSpan() const override {
-        return voice.toEngineUnit(state.lessonMediaEndSec) -
-               voice.toEngineUnit(state.lessonMediaStartSec);
-    }
-    const StudySettings& settings() const override { return study; }
-    void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
-    void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
-    void showSentenceAt(int sentence) override {
-        state.currentSentence = sentence;
-        ShowSentence();
-        afterSentenceChange();
-    }
-    void playbackChanged() override { emit q->changed(); }
-
-    void LoadLesson();
-    // VoiceSet and VoiceOpen for the loaded lesson (after an engine switch).
-    void openLessonMedia() {
-        voice.VoiceSet(LessonMedia::sentenceVolume(content, lesson.book()));
-        if (!state.mediaPath.isEmpty()) {
-            voice.VoiceOpen(state.mediaPath);
-        }
-    }
-    void ShowSentence();
-    void ShowModePanel();
-    // What follows every change of the current sentence besides ShowSentence and the automatic
-    // play: the fill-in refresh of the word fill-in mode, which lives with that mode.
-    void afterSentenceChange() {}
-    void navigate(int sentence);
-    void applyPauses() {
-        for (int f = 0; f < kRepeatFamilyCount; ++f) {
-            loop.setPause(static_cast<RepeatFamily>(f), study.pauseMs[f]);
-        }
-    }
-    int firstLessonNode() const {
-        return catalogue.view().books.isEmpty() ? 0 : catalogue.view().books.front().bookNode + 1;
-    }
-    bool selectNode(int node) {
-        const std::optional<LessonRef> ref = catalogue.SelectCatalogueBook(node);
-        if (!ref) {
-            return false;
-        }
-        study.catalogueNodeIndex = node;
-        selection = *ref;
-        return true;
-    }
-    FocusTarget focusTarget() const {
-        return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible);
-    }
+struct SentaraSession::Private : SessionCore {
+    using SessionCore::SessionCore;
 };
-
-void SentaraSession::Private::LoadLesson() {
-    loop.setVideoReadVisible(false);
-    const QString path = folder.lessonFile(selection.book, selection.lesson);
-    std::optional<QString> text;
-    if (!selection.book.isEmpty() && selection.lesson > 0 && QFileInfo::exists(path)) {
-        QString error;
-        text = common::TextFile::read(path, &error);
-        if (!text) {
-            dialogs.info(tipTitle(), QStringLiteral("无法读取课文文件“%1”：%2").arg(path, error));
-        }
-    }
-    if (!text) {
-        // The selection returns to the last lesson that loaded; that lesson stays as it was.
-        if (previousLesson) {
-            study.catalogueNodeIndex = previousLesson->first;
-            selection = previousLesson->second;
-        }
-    } else {
-        previousLesson = std::make_pair(study.catalogueNodeIndex, selection);
-        state.mediaPath = folder.mediaFile(
-            selection.book, LessonMedia::fileName(content, selection.book, selection.lesson));
-        voice.VoiceSet(LessonMedia::sentenceVolume(content, selection.book));
-        voice.VoiceOpen(state.mediaPath);
-        state.lessonTitle = catalogue.lessonTitle(study.catalogueNodeIndex);
-        state.resultsText =
-            common::TextFile::read(folder.resultsFile(selection.book)).value_or(QString());
-        lesson = LoadedLesson(selection.book, selection.lesson, study.catalogueNodeIndex, *text);
-        state.currentSentence = study.resumeSentence;
-        ShowSentence();
-        loop.AutoPlaySentence();
-        ShowModePanel();
-    }
-    // Common tail, also after a missing lesson file.
-    if (lesson.isLoaded()) {
-        state.lessonMediaStartSec = state.sentenceStartSec;
-        state.lessonMediaEndSec = lesson.lastEndSeconds();
-    }
-    state.dictationInputVisible = true;
-    if (study.modeIndex == 5 && lesson.isLoaded()) {
-        loop.stopSentenceWatch();
-        loop.setVideoReadVisible(true);
-        voice.VoiceSetPosition(SentenceStart());
-        loop.startContinuousPlay();
-    }
-    afterSentenceChange();
-}
-
-void SentaraSession::Private::ShowSentence() {
-    const int n = lesson.SentenceCount();
-    if (state.currentSentence < 1 || state.currentSentence > n) {
-        state.currentSentence = n > 0 ? 1 : 0;
-    }
-    const common::SentenceRecord record = lesson.record(state.currentSentence);
-    state.sentenceStartSec = record.startSeconds();
-    state.sentenceEndSec = record.endSeconds();
-    state.notePlaceholderVisible = study.senChineseCheck == 1 && record.note().isEmpty();
-    state.wordPanelVisible = false;
-    state.score = 100;
-    state.wrongCount = 0;
-    state.nextCueCount = 0;
-    state.wordCueCount = 0;
-    state.currentBlank = 0;
-    state.dictationInputVisible = true;
-    state.clickHintCount = 0;
-    if (state.currentSentence > 0) {
-        study.resumeSentence = state.currentSentence;
-    }
-}
-
-void SentaraSession::Private::ShowModePanel() {
-    if (study.modeIndex == 5 && !(lesson.isLoaded() && lesson.book() == content.videoCourseTitle)) {
-        study.modeIndex = 1;
-    }
-    state.selectedTab = study.modeIndex;
-}
-
-void SentaraSession::Private::navigate(int sentence) {
-    state.currentSentence = sentence;
-    ShowSentence();
-    afterSentenceChange();
-    loop.AutoPlaySentence();
-}
 
 SentaraSession::SentaraSession(const common::CourseFolder& folder, ports::Clock& clock,
                                ports::MediaEngines& engines, ports::Recorder& recorder,

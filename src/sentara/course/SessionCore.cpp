@@ -1,0 +1,109 @@
+#include "sentara/course/SessionCore.h"
+
+#include "common/TextFile.h"
+#include "common/ports/Dialogs.h"
+
+#include <QFileInfo>
+
+namespace sentara {
+
+namespace {
+
+constexpr int kFocusDelayMs = 100;
+constexpr int kLayoutDelayMs = 10;
+
+} // namespace
+
+SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
+                         ports::MediaEngines& engines, ports::Recorder& recorder,
+                         ports::SoundPlayer& sounds, ports::Dialogs& dialogs, ports::Shell& shell,
+                         const ports::TextMeasure& measure, const ports::Screen& screen)
+    : q(q), folder(folder), recorder(recorder), sounds(sounds), dialogs(dialogs), shell(shell),
+      measure(measure), screen(screen), voice(engines, folder), loop(clock, voice, *this),
+      focusTimer(clock.createTimer(kFocusDelayMs)), layoutTimer(clock.createTimer(kLayoutDelayMs)) {
+}
+
+void SessionCore::LoadLesson() {
+    loop.setVideoReadVisible(false);
+    const QString path = folder.lessonFile(selection.book, selection.lesson);
+    std::optional<QString> text;
+    if (!selection.book.isEmpty() && selection.lesson > 0 && QFileInfo::exists(path)) {
+        QString error;
+        text = common::TextFile::read(path, &error);
+        if (!text) {
+            dialogs.info(QStringLiteral("提示"),
+                         QStringLiteral("无法读取课文文件“%1”：%2").arg(path, error));
+        }
+    }
+    if (!text) {
+        // The selection returns to the last lesson that loaded; that lesson stays as it was.
+        if (previousLesson) {
+            study.catalogueNodeIndex = previousLesson->first;
+            selection = previousLesson->second;
+        }
+    } else {
+        previousLesson = std::make_pair(study.catalogueNodeIndex, selection);
+        state.mediaPath = folder.mediaFile(
+            selection.book, LessonMedia::fileName(content, selection.book, selection.lesson));
+        voice.VoiceSet(LessonMedia::sentenceVolume(content, selection.book));
+        voice.VoiceOpen(state.mediaPath);
+        state.lessonTitle = catalogue.lessonTitle(study.catalogueNodeIndex);
+        state.resultsText =
+            common::TextFile::read(folder.resultsFile(selection.book)).value_or(QString());
+        lesson = LoadedLesson(selection.book, selection.lesson, study.catalogueNodeIndex, *text);
+        state.currentSentence = study.resumeSentence;
+        ShowSentence();
+        loop.AutoPlaySentence();
+        ShowModePanel();
+    }
+    // Common tail, also after a missing lesson file.
+    if (lesson.isLoaded()) {
+        state.lessonMediaStartSec = state.sentenceStartSec;
+        state.lessonMediaEndSec = lesson.lastEndSeconds();
+    }
+    state.dictationInputVisible = true;
+    if (study.modeIndex == 5 && lesson.isLoaded()) {
+        loop.stopSentenceWatch();
+        loop.setVideoReadVisible(true);
+        voice.VoiceSetPosition(SentenceStart());
+        loop.startContinuousPlay();
+    }
+    afterSentenceChange();
+}
+
+void SessionCore::ShowSentence() {
+    const int n = lesson.SentenceCount();
+    if (state.currentSentence < 1 || state.currentSentence > n) {
+        state.currentSentence = n > 0 ? 1 : 0;
+    }
+    const common::SentenceRecord record = lesson.record(state.currentSentence);
+    state.sentenceStartSec = record.startSeconds();
+    state.sentenceEndSec = record.endSeconds();
+    state.notePlaceholderVisible = study.senChineseCheck == 1 && record.note().isEmpty();
+    state.wordPanelVisible = false;
+    state.score = 100;
+    state.wrongCount = 0;
+    state.nextCueCount = 0;
+    state.wordCueCount = 0;
+    state.currentBlank = 0;
+    state.dictationInputVisible = true;
+    state.clickHintCount = 0;
+    if (state.currentSentence > 0) {
+        study.resumeSentence = state.currentSentence;
+    }
+}
+
+void SessionCore::ShowModePanel() {
+    if (study.modeIndex == 5 && !(lesson.isLoaded() && lesson.book() == content.videoCourseTitle)) {
+        study.modeIndex = 1;
+    }
+    state.selectedTab = study.modeIndex;
+}
+
+void SessionCore::navigate(int sentence) {
+    state.currentSentence = sentence;
+    ShowSentence();
+    afterSentenceChange();
+    loop.AutoPlaySentence();
+}
+} // namespace sentara

@@ -173,6 +173,10 @@ void OralixWindow::openSettings() {
     settings_->raise();
 }
 
+void OralixWindow::focusTypingBox() {
+    practice_->studyPanel()->typingBox()->setFocus();
+}
+
 void OralixWindow::closeEvent(QCloseEvent* event) {
     if (!closed_) {
         closed_ = true;

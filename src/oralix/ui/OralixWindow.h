@@ -35,6 +35,7 @@ public:
     SettingsWindow* settingsWindow() const { return settings_; }
     void setPracticePanelShown(bool shown);
     void openSettings();
+    void focusTypingBox();
     // Closing without a message box when the settings cannot be written (signals, tests).
     void setQuietClose(bool quiet) { quietClose_ = quiet; }
 

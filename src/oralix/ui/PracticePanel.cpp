@@ -2,6 +2,7 @@
 
 #include "oralix/core/OralixSession.h"
 #include "oralix/core/TrainerSettingsForm.h"
+#include "oralix/ui/FullTextCanvas.h"
 #include "oralix/ui/FullTextPanel.h"
 #include "oralix/ui/ReadAlongPanel.h"
 #include "oralix/ui/StudyPanel.h"
@@ -47,8 +48,11 @@ PracticePanel::PracticePanel(OralixSession& session, QWidget* parent)
         tabRow->addWidget(tab);
         connect(tab, &QPushButton::clicked, this, [this, mode] {
             session_.setStudyMode(mode);
+            // The typing box in sentence study, the scroll keys of the full text otherwise.
             if (mode == StudyModeTable::SentenceStudy) {
                 study_->typingBox()->setFocus();
+            } else if (StudyModeTable::info(mode).fullText) {
+                fullText_->canvas()->setFocus();
             }
         });
     }

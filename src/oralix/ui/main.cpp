@@ -47,6 +47,7 @@ int main(int argc, char* argv[]) {
                      QStringLiteral("课程内容文件有误，已使用默认内容：") + contentError);
     }
     session.start();
+    window.focusTypingBox();
 
     const qsizetype shots = app.arguments().indexOf(QStringLiteral("--screenshot-dir"));
     std::unique_ptr<oralix::ui::ScreenshotTour> tour;

@@ -215,3 +215,27 @@ TEST(SentenceNotes, ShowingAChineseLineWithAWrittenNoteKeepsTheNoteReadable) {
     EXPECT_TRUE(s.view().sentence.noteBoxVisible);
     EXPECT_FALSE(s.view().sentence.notePlaceholderVisible);
 }
+
+TEST(SentenceNotes, ANoteBeingTypedIsSavedWhenTheSentenceMovesOn) {
+    Rig rig;
+    StudySettings st = settingsAt(2);
+    st.readCount = {1, 1, 1, 1, 1};
+    st.pauseMs = {1000, 1000, 1000, 1000, 1000};
+    st.playMode = 1; // the automatic advance moves on while the learner types
+    rig.lesson(kFirst, 1, lessonOf(3)).settings(st);
+    SentaraSession& s = rig.start();
+    s.NoneNoteLabel_Click();
+    s.SenNoteText_Changed(QStringLiteral("first#draft"));
+    rig.clock.advance(1600); // 510 ms play + 1000 ms pause: sentence 2
+    ASSERT_EQ(s.CurrentSentence(), 2);
+    EXPECT_TRUE(lessonFileText(rig, kFirst, 1).contains(QStringLiteral("#first＃draft#")));
+    EXPECT_EQ(s.view().lesson.sentences[0].number, 1);
+
+    s.SenNoteText_Changed(QStringLiteral("second"));
+    s.KeyDown(sentara::ShortcutKey::PageDown);
+    EXPECT_TRUE(lessonFileText(rig, kFirst, 1).contains(QStringLiteral("#second#")));
+
+    s.SenNoteText_Changed(QStringLiteral("third"));
+    s.shutdown();
+    EXPECT_TRUE(lessonFileText(rig, kFirst, 1).contains(QStringLiteral("#third#")));
+}

@@ -123,6 +123,7 @@ bool SentaraSession::SetDat() {
 }
 
 void SentaraSession::shutdown() {
+    d->flushNoteDraft();
     d->loop.stopAll();
     d->focusTimer->setEnabled(false);
     d->layoutTimer->setEnabled(false);
@@ -217,36 +218,16 @@ void SentaraSession::NoneNoteLabel_Click() {
 }
 
 bool SentaraSession::SenNoteText_LostFocus(const QString& text) {
-    const int current = d->state.currentSentence;
-    if (!d->lesson.isLoaded() || current < 1) {
-        return false;
-    }
-    const common::SentenceRecord old = d->lesson.record(current);
-    const common::SentenceRecord updated = old.withNoteAndFlag(
-        SentenceNote::clean(text), old.field(common::SentenceRecord::DictationDone));
-    if (updated.raw == old.raw) {
-        return true;
-    }
-    LoadedLesson changedLesson = d->lesson;
-    changedLesson.setRecord(current, updated);
-    const QString lessonText = changedLesson.LessonText();
-    if (!common::TextFile::encode(lessonText)) {
-        d->dialogs.info(tipTitle(),
-                        QStringLiteral("注释中含有无法保存的字符（例如表情符号），注释未保存。"
-                                       "请删除这些字符后再试。"));
-        emit changed();
-        return false;
-    }
-    QString error;
-    const bool written = common::TextFile::write(
-        d->folder.lessonFile(d->lesson.book(), d->lesson.lessonNumber()), lessonText, &error);
-    // The note is kept in memory either way, so a later save still writes it.
-    d->lesson = changedLesson;
-    if (!written) {
-        d->dialogs.info(tipTitle(), QStringLiteral("注释保存失败：%1").arg(error));
-    }
+    d->noteDraft.reset();
+    const bool saved = d->saveNote(d->state.currentSentence, text);
     emit changed();
-    return written;
+    return saved;
+}
+
+void SentaraSession::SenNoteText_Changed(const QString& text) {
+    if (d->lesson.isLoaded() && d->state.currentSentence >= 1) {
+        d->noteDraft = std::make_pair(d->state.currentSentence, text);
+    }
 }
 
 // --- Continuous play ---------------------------------------------------------------------------

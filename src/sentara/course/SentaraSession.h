@@ -123,6 +123,11 @@ public:
     // the record). A note GBK cannot encode is refused with a message and nothing is written.
     // Returns whether the lesson file now holds the note.
     bool SenNoteText_LostFocus(const QString& text);
+    // The learner edited the note box (call it for the learner's edits only, e.g. on
+    // QLineEdit::textEdited, not when a render fills the box). The text is saved like a focus
+    // loss as soon as the sentence changes or the program closes, so a note typed while a key or
+    // the automatic advance moves on is not lost.
+    void SenNoteText_Changed(const QString& text);
 
     // --- Continuous play (the video mode's play command) ----------------------------------------
     // Plays on from the current sentence without seeking; the display follows the audio until the

@@ -2,6 +2,7 @@
 
 #include "common/TextFile.h"
 #include "common/ports/Dialogs.h"
+#include "sentara/modes/SentenceNote.h"
 
 #include <QFileInfo>
 
@@ -24,6 +25,7 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
 }
 
 void SessionCore::LoadLesson() {
+    flushNoteDraft();
     loop.setVideoReadVisible(false);
     const QString path = folder.lessonFile(selection.book, selection.lesson);
     std::optional<QString> text;
@@ -101,9 +103,40 @@ void SessionCore::ShowModePanel() {
 }
 
 void SessionCore::navigate(int sentence) {
+    flushNoteDraft();
     state.currentSentence = sentence;
     ShowSentence();
     afterSentenceChange();
     loop.AutoPlaySentence();
 }
+bool SessionCore::saveNote(int sentence, const QString& text) {
+    if (!lesson.isLoaded() || sentence < 1 || sentence > lesson.SentenceCount()) {
+        return false;
+    }
+    const common::SentenceRecord old = lesson.record(sentence);
+    const common::SentenceRecord updated = old.withNoteAndFlag(
+        SentenceNote::clean(text), old.field(common::SentenceRecord::DictationDone));
+    if (updated.raw == old.raw) {
+        return true;
+    }
+    LoadedLesson changedLesson = lesson;
+    changedLesson.setRecord(sentence, updated);
+    const QString lessonText = changedLesson.LessonText();
+    if (!common::TextFile::encode(lessonText)) {
+        dialogs.info(QStringLiteral("提示"),
+                     QStringLiteral("注释中含有无法保存的字符（例如表情符号），注释未保存。"
+                                    "请删除这些字符后再试。"));
+        return false;
+    }
+    QString error;
+    const bool written = common::TextFile::write(
+        folder.lessonFile(lesson.book(), lesson.lessonNumber()), lessonText, &error);
+    // The note is kept in memory either way, so a later save still writes it.
+    lesson = changedLesson;
+    if (!written) {
+        dialogs.info(QStringLiteral("提示"), QStringLiteral("注释保存失败：%1").arg(error));
+    }
+    return written;
+}
+
 } // namespace sentara

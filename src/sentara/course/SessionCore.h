@@ -47,6 +47,8 @@ struct SessionCore : ListeningHost {
     // The lesson the catalogue selection points at, and the last one whose file existed.
     LessonRef selection;
     std::optional<std::pair<int, LessonRef>> previousLesson;
+    // The note the learner is typing (sentence, text), saved when the sentence changes.
+    std::optional<std::pair<int, QString>> noteDraft;
 
     VoiceControl voice;
     ListeningLoop loop;
@@ -70,6 +72,7 @@ struct SessionCore : ListeningHost {
     void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
     void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
     void showSentenceAt(int sentence) override {
+        flushNoteDraft();
         state.currentSentence = sentence;
         ShowSentence();
         afterSentenceChange();
@@ -77,6 +80,17 @@ struct SessionCore : ListeningHost {
     void playbackChanged() override { emit q->changed(); }
 
     void LoadLesson();
+    // Stores `text` as the note of `sentence` and writes the lesson file (see the session's
+    // SenNoteText_LostFocus). Returns whether the file now holds the note.
+    bool saveNote(int sentence, const QString& text);
+    // Saves the note being typed, if any, before the sentence on display changes.
+    void flushNoteDraft() {
+        if (noteDraft) {
+            const auto [sentence, text] = *noteDraft;
+            noteDraft.reset();
+            saveNote(sentence, text);
+        }
+    }
     // VoiceSet and VoiceOpen for the loaded lesson (after an engine switch).
     void openLessonMedia() {
         voice.VoiceSet(LessonMedia::sentenceVolume(content, lesson.book()));

@@ -19,6 +19,7 @@
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
@@ -169,6 +170,7 @@ TEST_F(SentaraWindowTest, ABookNodeLoadsNothing) {
     sentara::ui::SentaraWindow& window = *run.window;
 
     clickNode(window.catalogue(), 62);
+    clickNode(window.catalogue(), 4); // lesson 3 of Book 1 has no lesson file
 
     EXPECT_EQ(run.session.CurrentSentence(), 3);
     EXPECT_EQ(text(window.sentencePanel(), "SenTitleLabel"), QStringLiteral("Step 2"));
@@ -269,6 +271,36 @@ TEST_F(SentaraWindowTest, TheChineseToggleHidesTheChineseLineAndTheNote) {
     entry->trigger(); // the menu entry is the same toggle
     EXPECT_TRUE(chinese->isVisible());
     EXPECT_EQ(entry->text(), QStringLiteral("隐藏中文"));
+}
+
+TEST_F(SentaraWindowTest, ClickingAWordPronouncesIt) {
+    RunningWindow run(course);
+    const sentara::ui::WordLine* words = run.window->sentencePanel()->words();
+    ASSERT_EQ(words->cell(7)->text(), QStringLiteral("breakfast"));
+
+    click(words->cell(7));
+    run.clock.advance(50);
+
+    const support::SimulatedPlayer* word = run.engines.latest(ports::MediaEngines::Role::Word);
+    ASSERT_NE(word, nullptr);
+    EXPECT_TRUE(word->currentPath().endsWith(QStringLiteral("breakfast.wav")))
+        << word->currentPath().toStdString();
+}
+
+TEST_F(SentaraWindowTest, ANoteBeingEditedIsKeptWhenTheWindowCloses) {
+    {
+        RunningWindow run(course);
+        sentara::ui::SentencePanel* panel = run.window->sentencePanel();
+        click(panel->findChild<QLabel*>(QStringLiteral("NoneNoteLabel")));
+        auto* note = panel->findChild<QPlainTextEdit*>(QStringLiteral("SenNoteText"));
+        note->setFocus();
+        note->setPlainText(QStringLiteral("早饭 = breakfast"));
+        run.window->close();
+    }
+    RunningWindow again(course);
+    auto* note =
+        again.window->sentencePanel()->findChild<QPlainTextEdit*>(QStringLiteral("SenNoteText"));
+    EXPECT_EQ(note->toPlainText(), QStringLiteral("早饭 = breakfast"));
 }
 
 TEST_F(SentaraWindowTest, ThePlaceholderOpensTheNoteBox) {

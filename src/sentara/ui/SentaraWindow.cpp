@@ -207,6 +207,13 @@ void SentaraWindow::connectPanels() {
             [this] { session_.NoneNoteLabel_Click(); });
     connect(sentence_, &SentencePanel::noteEdited, this,
             [this](const QString& text) { session_.SenNoteText_LostFocus(text); });
+    connect(sentence_, &SentencePanel::wordClicked, this,
+            [this](int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
+                const QList<WordCell> words = session_.view().sentence.words;
+                if (button == Qt::LeftButton && index >= 1 && index <= words.size()) {
+                    session_.ReadWord(words.at(index - 1).lookupForm);
+                }
+            });
     connect(sentence_, &SentencePanel::settingsClicked, this,
             [this](const QPoint& where) { sentenceMenu_->popup(where); });
 

@@ -91,7 +91,6 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     splitter->setChildrenCollapsible(false);
     tree_ = new CatalogueTree(splitter);
     tree_->setBackground(textPanelColour());
-    tree_->setMinimumWidth(180);
 
     auto* right = new QWidget(splitter);
     auto* rightColumn = new QVBoxLayout(right);
@@ -129,6 +128,7 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
 
     sentenceMenu_ = OptionsMenu::sentenceMenu(this);
     connectPanels();
+    setTextScale(1.0);
 
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
     quit->setContext(Qt::ApplicationShortcut);
@@ -306,6 +306,7 @@ void SentaraWindow::setTextScale(double scale) {
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setTextScale(scale);
     }
+    tree_->setMinimumWidth(static_cast<int>(200 * scale));
     QFont treeFont = tree_->font();
     treeFont.setPointSizeF(QApplication::font().pointSizeF() * scale);
     tree_->setFont(treeFont);

@@ -1,5 +1,6 @@
 #include "common/TextFile.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
@@ -70,6 +71,13 @@ bool TextFile::write(const QString& path, const QString& text, QString* error) {
         if (error)
             *error = QStringLiteral("文本中的字符“%1”无法按 GBK 编码保存，文件“%2”没有改动。")
                          .arg(firstUnencodable(text), path);
+        return false;
+    }
+    // A folder of the course layout that is missing (no results written yet) is created.
+    const QString folder = QFileInfo(path).absolutePath();
+    if (!QFileInfo(folder).isDir() && !QDir().mkpath(folder)) {
+        if (error)
+            *error = QStringLiteral("无法创建文件夹“%1”，文件“%2”没有保存。").arg(folder, path);
         return false;
     }
     QSaveFile file(path);

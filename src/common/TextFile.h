@@ -13,7 +13,8 @@ class TextFile {
 public:
     // nullopt when the file cannot be read; *error then says why.
     static std::optional<QString> read(const QString& path, QString* error = nullptr);
-    // false when the text cannot be encoded as GBK or the file cannot be replaced.
+    // false when the text cannot be encoded as GBK or the file cannot be replaced. Missing
+    // folders on the way to the file are created.
     static bool write(const QString& path, const QString& text, QString* error = nullptr);
 
     static QString decode(const QByteArray& bytes);

@@ -55,6 +55,13 @@ TEST_F(TextFileFixture, WriteReplacesTheWholeFile) {
     EXPECT_EQ(entries(), QStringList({"Set.dat"}));
 }
 
+TEST_F(TextFileFixture, WriteCreatesMissingFolders) {
+    QString error;
+    ASSERT_TRUE(TextFile::write(path("SETTING/Results/甲.dat"), "^*^", &error))
+        << error.toStdString();
+    EXPECT_EQ(bytesOf(path("SETTING/Results/甲.dat")), "^*^");
+}
+
 TEST_F(TextFileFixture, TextWithoutGbkFormIsRefusedAndTheOldFileKept) {
     put(path("1.dat"), kGbk);
     for (const QString& text :

@@ -1,8 +1,8 @@
 // Word look-up in a 60,000-entry dictionary: through the index built at load, and by the plain
 // scan of the whole text that the index replaces. Both look up the same words in turn (headwords
 // spread over the whole dictionary, in other letter case, and a few absent words).
-#include "../tests/support/GeneratedDictionary.h" // the test support folder is not on the include path
 #include "common/WordDictionary.h"
+#include "support/GeneratedDictionary.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,19 +1,19 @@
 // Loading the largest lesson of the demo course: parsing its text into the lesson state, the
 // whole load through the session (file read, media choice, per-sentence state, the first
 // sentence shown) and building the view the window renders after it.
-#include "../tests/support/FixedScreen.h"
-#include "../tests/support/FixedTextMeasure.h"
-#include "../tests/support/ManualClock.h"
-#include "../tests/support/RecordingShell.h"
-#include "../tests/support/RecordingSoundPlayer.h"
-#include "../tests/support/ScriptedDialogs.h"
-#include "../tests/support/SimulatedEngines.h"
-#include "../tests/support/SimulatedMedia.h"
-#include "../tests/support/SimulatedRecorder.h"
 #include "common/CourseFolder.h"
 #include "common/TextFile.h"
 #include "sentara/course/LoadedLesson.h"
 #include "sentara/course/SentaraSession.h"
+#include "support/FixedScreen.h"
+#include "support/FixedTextMeasure.h"
+#include "support/ManualClock.h"
+#include "support/RecordingShell.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SimulatedEngines.h"
+#include "support/SimulatedMedia.h"
+#include "support/SimulatedRecorder.h"
 
 #include <QDirIterator>
 #include <QFileInfo>

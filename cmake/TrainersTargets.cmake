@@ -30,6 +30,8 @@ function(trainers_test name)
         return()
     endif()
     add_executable(${name} ${sources})
+    # Tests live apart from the program folder, which holds only the programs and the course.
+    set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/tests)
     target_link_libraries(${name} PRIVATE ${ARG_LINKS} GTest::gtest GTest::gmock GTest::gtest_main)
     target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR}/tests ${PROJECT_SOURCE_DIR}/src)
     target_compile_definitions(${name} PRIVATE

@@ -111,9 +111,9 @@ void measure(benchmark::State& state, const QString& program, const QStringList&
 void BM_SentaraStartup(benchmark::State& state) {
     static QTemporaryDir dir;
     static const std::optional<QString> course = copyDemoCourse(dir);
-    const QString program = QFileInfo(selfPath).dir().filePath(QStringLiteral("Sentara"));
+    const QString program = QDir(QStringLiteral(PROGRAM_DIR)).filePath(QStringLiteral("Sentara"));
     if (!course || !QFileInfo(program).isExecutable()) {
-        state.SkipWithError("needs the demo course and Sentara beside this program");
+        state.SkipWithError("needs the demo course and the built Sentara");
         return;
     }
     measure(state, program,

@@ -13,10 +13,6 @@ namespace oralix {
 namespace {
 
 const QString kNotice = QStringLiteral("提示");
-const QString kReadAll = QStringLiteral(" 全文朗读(&R)");
-const QString kStopReading = QStringLiteral(" 停止朗读(&S)");
-const QString kPauseReading = QStringLiteral(" 暂停朗读(&P)");
-const QString kResumeReading = QStringLiteral(" 继续朗读(&A)");
 constexpr double kRates[] = {0.75, 1.0, 1.25};
 
 int pauseMs(const QString& intervalText) {
@@ -37,13 +33,27 @@ OralixSession::OralixSession(common::CourseFolder folder, common::CourseContent 
         delayedLoad_->stop();
         loadLesson();
     });
-    connect(&services_.recorder, &ports::Recorder::playbackFinished, this, [this] {
-        // The recording has been heard: the model sentence follows, until stop.
-        if (!view_.readAlong.compareEnabled && view_.readAlong.playRecordingEnabled) {
-            playSentence();
-        }
-    });
-    resetReadAllCaptions();
+    reader_ = std::make_unique<ReadAllReader>(
+        view_.fullText,
+        ReadAllReader::Hooks{[this] { return lesson_.sentenceCount(); },
+                             [this](int row) {
+                                 playCount_ = 0;
+                                 takeRowSpan(row);
+                                 FullTextRows::underline(lesson_.rows(), row);
+                                 startSpan();
+                             },
+                             [this] { FullTextRows::underline(lesson_.rows(), 0); },
+                             [this] {
+                                 pause_->stop();
+                                 stopPlayback();
+                             },
+                             [this] { voice_->pause(); }, [this] { voice_->play(); },
+                             [this](int row) { emit followRow(row); },
+                             [this] { emit scrollToTop(); }, [this] { notify(); }});
+    readAlong_ = std::make_unique<ReadAlongPractice>(
+        services_.recorder, services_.dialogs, folder_.recorderFile(), view_.readAlong,
+        ReadAlongPractice::Hooks{[this] { playSentence(); }, [this] { stopPlayback(); },
+                                 [this] { notify(); }});
 }
 
 OralixSession::~OralixSession() = default;
@@ -86,7 +96,7 @@ void OralixSession::start() {
         endLessonTitle_ = sameBook ? s.endLessonTitle : QString();
         loadLesson();
     }
-    services_.recorder.open(folder_.recorderFile());
+    readAlong_->open();
 }
 
 TrainerSettings OralixSession::currentSettings() const {
@@ -109,8 +119,7 @@ bool OralixSession::shutdown(QString* error) {
     if (voice_) {
         voice_->pause();
     }
-    services_.recorder.stop();
-    services_.recorder.close();
+    readAlong_->close();
     return currentSettings().save(folder_.trainerSettingsFile(), error);
 }
 
@@ -311,9 +320,8 @@ void OralixSession::afterPlayEnds() {
     voice_->pause();
     playCount_ += 1;
     pause_->start();
-    if (view_.mode == StudyModeTable::ReadAlong && !view_.readAlong.compareEnabled &&
-        view_.readAlong.playRecordingEnabled) {
-        services_.recorder.playFromStart();
+    if (view_.mode == StudyModeTable::ReadAlong) {
+        readAlong_->modelEnded();
     }
 }
 
@@ -323,8 +331,8 @@ void OralixSession::afterPause() {
         startSpan();
         return;
     }
-    if (view_.fullText.reading) {
-        autoread();
+    if (reader_->reading()) {
+        reader_->next();
         return;
     }
     if (view_.sentence.nextEnabled) {
@@ -359,7 +367,7 @@ void OralixSession::setStudyMode(int mode) {
 
 void OralixSession::applyMode() {
     playCount_ = 0;
-    resetReadAllCaptions();
+    reader_->resetCaptions();
     view_.modeInfo = StudyModeTable::info(view_.mode);
     if (view_.mode == StudyModeTable::SentenceStudy) {
         view_.repeatText = QString::number(stored_.studyRepeat);
@@ -475,7 +483,7 @@ void OralixSession::rowClicked(int row, RowPart part) {
         return;
     case RowPart::English:
         if (view_.mode == StudyModeTable::FullText) {
-            readAllIndex_ = row;
+            reader_->setIndex(row);
             playRow(row);
             return;
         }
@@ -508,85 +516,18 @@ void OralixSession::setShowChinese(bool shown) {
     notify();
 }
 
-void OralixSession::resetReadAllCaptions() {
-    FullTextControlsView& f = view_.fullText;
-    f.reading = false;
-    f.paused = false;
-    f.readAllCaption = kReadAll;
-    f.pauseCaption = kPauseReading;
-    f.pauseEnabled = false;
-}
-
 void OralixSession::readAllPressed() {
-    if (view_.fullText.reading) {
-        stopReading();
-        return;
-    }
-    FullTextControlsView& f = view_.fullText;
-    f.reading = true;
-    f.paused = false;
-    f.readAllCaption = kStopReading;
-    f.pauseCaption = kPauseReading;
-    f.pauseEnabled = true;
-    readAllIndex_ = 0;
-    autoread();
-    emit scrollToTop();
-}
-
-void OralixSession::autoread() {
-    playCount_ = 0;
-    FullTextRows::underline(lesson_.rows(), 0);
-    if (readAllIndex_ < lesson_.sentenceCount()) {
-        readAllIndex_ += 1;
-        takeRowSpan(readAllIndex_);
-        FullTextRows::underline(lesson_.rows(), readAllIndex_);
-        startSpan();
-        notify();
-        emit followRow(readAllIndex_);
-        return;
-    }
-    resetReadAllCaptions();
-    notify();
-}
-
-void OralixSession::stopReading() {
-    FullTextRows::underline(lesson_.rows(), 0);
-    resetReadAllCaptions();
-    poll_->stop();
-    // A pause still running would otherwise play the span again after the learner stopped.
-    pause_->stop();
-    voice_->pause();
-    notify();
-    emit scrollToTop();
+    reader_->press();
 }
 
 void OralixSession::pauseResumePressed() {
-    FullTextControlsView& f = view_.fullText;
-    if (!f.pauseEnabled) {
-        return;
-    }
-    if (!f.paused) {
-        f.paused = true;
-        f.pauseCaption = kResumeReading;
-        voice_->pause();
-    } else {
-        f.paused = false;
-        f.pauseCaption = kPauseReading;
-        voice_->play();
-    }
-    notify();
+    reader_->pauseOrResume();
 }
 
 void OralixSession::textAreaClicked() {
-    if (!view_.fullText.reading) {
-        return;
+    if (reader_->reading()) {
+        reader_->stop();
     }
-    FullTextRows::underline(lesson_.rows(), 0);
-    resetReadAllCaptions();
-    poll_->stop();
-    pause_->stop();
-    voice_->pause();
-    notify();
 }
 
 // ---- read-along ----
@@ -597,56 +538,36 @@ void OralixSession::setReadAlongChineseHint(bool shown) {
 }
 
 void OralixSession::record() {
-    ports::Recorder& recorder = services_.recorder;
-    recorder.stop();
-    recorder.close();
-    if (!recorder.open(folder_.recorderFile()) || !recorder.record()) {
-        services_.dialogs.info(kNotice, QStringLiteral("无法录音：") + recorder.lastError());
-        return;
-    }
-    view_.readAlong.stopEnabled = true;
-    notify();
+    readAlong_->record();
 }
 
 void OralixSession::stopRecording() {
-    ReadAlongView& r = view_.readAlong;
-    r.stopEnabled = false;
-    r.compareEnabled = true;
-    r.playRecordingEnabled = true;
-    services_.recorder.stop();
-    poll_->stop();
-    voice_->pause();
-    notify();
+    readAlong_->stop();
 }
 
 void OralixSession::compare() {
-    view_.readAlong.compareEnabled = false;
-    view_.readAlong.stopEnabled = true;
-    notify();
-    playSentence();
+    readAlong_->compare();
 }
 
 void OralixSession::playRecording() {
-    services_.recorder.playFromStart();
-}
-
-void OralixSession::readAlongButtonsOff() {
-    ReadAlongView& r = view_.readAlong;
-    r.compareEnabled = r.stopEnabled = r.playRecordingEnabled = false;
-    services_.recorder.stop();
-    poll_->stop();
-    voice_->pause();
-    notify();
+    readAlong_->playRecording();
 }
 
 void OralixSession::readAlongPrevious() {
     previousSentence();
-    readAlongButtonsOff();
+    readAlong_->buttonsOff();
 }
 
 void OralixSession::readAlongNext() {
     nextSentence();
-    readAlongButtonsOff();
+    readAlong_->buttonsOff();
+}
+
+void OralixSession::stopPlayback() {
+    poll_->stop();
+    if (voice_) {
+        voice_->pause();
+    }
 }
 
 // ---- settings window ----

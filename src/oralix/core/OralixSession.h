@@ -10,6 +10,8 @@
 #include "common/ports/SoundPlayer.h"
 #include "oralix/core/OralixLesson.h"
 #include "oralix/core/OralixView.h"
+#include "oralix/core/ReadAllReader.h"
+#include "oralix/core/ReadAlongPractice.h"
 #include "oralix/core/TrainerSettings.h"
 #include "oralix/core/TypingCheck.h"
 #include "oralix/core/VoicePlayer.h"
@@ -56,7 +58,7 @@ public:
     int engineChoice() const { return engineChoice_; }
     const VoicePlayer* voice() const { return voice_.get(); }
     int playCount() const { return playCount_; }
-    int readAllIndex() const { return readAllIndex_; }
+    int readAllIndex() const { return reader_->index(); }
     int startLessonIndex() const { return startLessonIndex_; }
     QString endLessonTitle() const { return endLessonTitle_; }
     // The pause timer's interval (ms) and whether it is running; the poll timer's state.
@@ -123,14 +125,11 @@ private:
     void takeRowSpan(int row);
     void startSpan();
     void playRow(int row);
-    void autoread();
-    void stopReading();
-    void resetReadAllCaptions();
     void afterPlayEnds();
     void afterPause();
     int repeatCount() const;
     int volumeFor(const QString& book) const;
-    void readAlongButtonsOff();
+    void stopPlayback();
     void notify() { emit changed(); }
 
     common::CourseFolder folder_;
@@ -140,6 +139,8 @@ private:
     std::unique_ptr<ports::Timer> pause_; // the pause after each play
     std::unique_ptr<ports::Timer> delayedLoad_;
     std::unique_ptr<VoicePlayer> voice_;
+    std::unique_ptr<ReadAllReader> reader_;
+    std::unique_ptr<ReadAlongPractice> readAlong_;
 
     OralixView view_;
     OralixLesson lesson_;
@@ -150,7 +151,6 @@ private:
     double spanStart_ = 0;
     double spanEnd_ = 0;
     int playCount_ = 0;
-    int readAllIndex_ = 0;
     int startLessonIndex_ = 0;
     QString endLessonTitle_;
 };

@@ -3,6 +3,8 @@
 #include <QObject>
 #include <QString>
 
+class QWidget;
+
 namespace oralix {
 class OralixSession;
 }
@@ -11,8 +13,8 @@ namespace oralix::ui {
 
 class OralixWindow;
 
-// Saves a picture of sentence study and of the full-text view into a folder, then closes the
-// window: "Oralix --screenshot-dir <folder>".
+// Saves a picture of each view (sentence study, full text while reading, recall, read-along,
+// settings) into a folder, then closes the window: "Oralix --screenshot-dir <folder>".
 class ScreenshotTour : public QObject {
     Q_OBJECT
 public:
@@ -21,7 +23,7 @@ public:
     void start();
 
 private:
-    bool save(const QString& name);
+    bool save(const QString& name, QWidget& widget);
 
     OralixSession& session_;
     OralixWindow& window_;

@@ -45,6 +45,8 @@ SettingsWindow::SettingsWindow(OralixSession& session, QWidget* parent)
     setObjectName(QStringLiteral("Form2"));
     setWindowTitle(QStringLiteral("设置"));
     setAttribute(Qt::WA_DeleteOnClose);
+    setAttribute(Qt::WA_StyledBackground);
+    setStyleSheet(QStringLiteral("#Form2 { border: 1px solid #5A5A80; background: #F4F4F8; }"));
     setFont(platform::Fonts::ui(10.5));
     auto* layout = new QVBoxLayout(this);
     layout->setSizeConstraint(QLayout::SetFixedSize);

@@ -122,3 +122,71 @@ TEST(SessionReadAll, PlaysEachSentenceThenReturnsToIdleOnTheLast) {
     EXPECT_FALSE(s.view().fullText.pauseEnabled);
     EXPECT_TRUE(s.view().mode.playing) << "the last sentence is still to be played";
 }
+
+TEST(SessionVideo, ProgressClickPlaysOnAndVideoNavigationPlaysOneSentence) {
+    Rig rig;
+    QList<support::SentenceSpec> three = twoSentences();
+    three.append(sen(QStringLiteral("Three."), QStringLiteral("三。"), 5.0, 6.0));
+    rig.course.lesson(kVideo, 1, three);
+    rig.course.media(kVideo, QStringLiteral("1.wmv"), 10000);
+    rig.settings(settingsAt(246, 1, 5));
+    SentaraSession& s = rig.start();
+    s.VideoPauseCommand_Click();
+
+    s.Label3_Click(2);
+    EXPECT_EQ(s.CurrentSentence(), 2);
+    EXPECT_DOUBLE_EQ(rig.sentencePlayer()->position(), 3.0);
+    EXPECT_TRUE(s.view().video.pauseCommandVisible);
+    rig.clock.advance(2500); // 5.5 s: the display has followed to sentence 3
+    EXPECT_EQ(s.CurrentSentence(), 3);
+
+    s.VideoBackCommand_Click();
+    EXPECT_EQ(s.CurrentSentence(), 2);
+    EXPECT_FALSE(s.loop().continuousPlaying());
+    EXPECT_TRUE(s.view().mode.playing) << "the video mode plays the new sentence once";
+    rig.clock.advance(1010);
+    EXPECT_FALSE(s.view().mode.playing);
+    EXPECT_TRUE(s.view().video.readCommandVisible);
+    EXPECT_EQ(s.CurrentSentence(), 2);
+
+    s.VideoBegainCommand_Click();
+    s.VideoBackCommand_Click(); // disabled on the first sentence: nothing moves
+    EXPECT_EQ(s.CurrentSentence(), 1);
+    s.VideoPlayCommand_Click();
+    EXPECT_TRUE(s.view().mode.playing);
+    EXPECT_EQ(s.CurrentReadCount(), 0);
+}
+
+TEST(SessionToggles, EachSwitchFlipsItsLineAndPicture) {
+    Rig rig;
+    rig.course.lesson(QStringLiteral("Third Book"), 1,
+                      {sen(QStringLiteral("Hello world."), QStringLiteral("你好"), 1, 2)});
+    rig.settings(settingsAt(124));
+    SentaraSession& s = rig.start();
+    sentara::SessionView v = s.view();
+    EXPECT_EQ(v.spelling.englishLine, "_____ _____.");
+    EXPECT_EQ(v.spelling.chineseLine, "你好");
+    s.EnglishCheckImage_Click();
+    s.ChineseCheckImage_Click();
+    v = s.view();
+    EXPECT_EQ(v.spelling.englishLine, "Hello world.");
+    EXPECT_EQ(v.spelling.englishTogglePicture, "check_1.jpg");
+    EXPECT_EQ(v.spelling.chineseLine, "已关闭");
+    EXPECT_EQ(v.spelling.chineseTogglePicture, "check_0.jpg");
+    s.SenNextCommand_Click(); // another display keeps "已关闭"
+    EXPECT_EQ(s.view().spelling.chineseLine, "已关闭");
+
+    s.Image12_Click();
+    s.Image13_Click();
+    v = s.view();
+    EXPECT_FALSE(v.video.englishVisible);
+    EXPECT_EQ(v.video.englishTogglePicture, "EnglishCheck_0.jpg");
+    EXPECT_EQ(v.video.chineseTogglePicture, "ChineseCheck_0.jpg");
+
+    EXPECT_FALSE(v.fullText.tipVisible);
+    s.AllChineseCheckLabel_Click();
+    v = s.view();
+    EXPECT_FALSE(v.fullText.chineseLines);
+    EXPECT_TRUE(v.fullText.tipVisible);
+    EXPECT_FALSE(v.fullText.textLayout) << "not one of the text-layout Books";
+}

@@ -10,6 +10,7 @@
 #include "sentara/modes/SentenceNote.h"
 
 #include <QStringList>
+#include <functional>
 
 namespace sentara {
 
@@ -266,6 +267,68 @@ void SentaraSession::PauseReadCommand_Click() {
 
 void SentaraSession::VideoOpenClose_Click() {
     d->state.smallVideoVisible = !d->state.smallVideoVisible;
+    emit changed();
+}
+
+void SentaraSession::Label3_Click(int sentence) {
+    if (sentence < 1 || sentence > d->lesson.SentenceCount()) {
+        return;
+    }
+    d->loop.playOnFrom(sentence);
+    emit changed();
+}
+
+void SentaraSession::VideoPlayCommand_Click() {
+    d->loop.stopWatches();
+    SenPlayCommand_Click();
+}
+
+void SentaraSession::VideoBegainCommand_Click() {
+    videoNavigate([this] { SenBegainCommand_Click(); }, d->lesson.SentenceCount() > 0);
+}
+
+void SentaraSession::VideoBackCommand_Click() {
+    videoNavigate([this] { SenBackCommand_Click(); }, d->state.currentSentence > 1);
+}
+
+void SentaraSession::VideoNextCommand_Click() {
+    const int current = d->state.currentSentence;
+    videoNavigate([this] { SenNextCommand_Click(); },
+                  current >= 1 && current < d->lesson.SentenceCount());
+}
+
+void SentaraSession::videoNavigate(const std::function<void()>& command, bool enabled) {
+    d->loop.stopWatches();
+    d->voice.VoicePause();
+    d->loop.setVideoReadVisible(false);
+    if (enabled) {
+        command(); // the sentence plays once in the video mode; its end restores the pair
+    }
+    emit changed();
+}
+
+void SentaraSession::Image12_Click() {
+    d->study.videoEnglishCheck = d->study.videoEnglishCheck == 0 ? 1 : 0;
+    emit changed();
+}
+
+void SentaraSession::Image13_Click() {
+    d->study.videoChineseCheck = d->study.videoChineseCheck == 0 ? 1 : 0;
+    emit changed();
+}
+
+void SentaraSession::ChineseCheckImage_Click() {
+    d->study.writeChineseCheck = d->study.writeChineseCheck == 1 ? 0 : 1;
+    emit changed();
+}
+
+void SentaraSession::EnglishCheckImage_Click() {
+    d->study.writeEnglishCheck = d->study.writeEnglishCheck == 1 ? 0 : 1;
+    emit changed();
+}
+
+void SentaraSession::AllChineseCheckLabel_Click() {
+    d->study.allChineseCheck = d->study.allChineseCheck == 1 ? 0 : 1;
     emit changed();
 }
 

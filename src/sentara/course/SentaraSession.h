@@ -24,6 +24,7 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 #include <memory>
 
 namespace common {
@@ -142,6 +143,25 @@ public:
 
     // The full-text menu's "关闭视频"/"打开视频": the small video picture off or on.
     void VideoOpenClose_Click();
+    // A click on segment `sentence` of the progress strip: continuous play from that sentence.
+    void Label3_Click(int sentence);
+    // The video view's own commands: play the sentence once; first/back/next (back and next
+    // only while enabled), each stopping continuous play first.
+    void VideoPlayCommand_Click();
+    void VideoBegainCommand_Click();
+    void VideoBackCommand_Click();
+    void VideoNextCommand_Click();
+    // The video view's English (Image12) and Chinese (Image13) line toggles.
+    void Image12_Click();
+    void Image13_Click();
+
+    // --- Free-spelling and full-text toggles ------------------------------------------------
+    // The free-spelling view's Chinese and English switches (shown, or "已关闭" / masked).
+    void ChineseCheckImage_Click();
+    void EnglishCheckImage_Click();
+    // The full-text view's "显示中文句子": Chinese lines on, or English only (the text layout for
+    // the Books laid out by line ends).
+    void AllChineseCheckLabel_Click();
 
     // --- Options menus ---------------------------------------------------------------------------
     // Checks entry `index` of a radio family and applies its value (read count, pause, pass mark,
@@ -204,6 +224,8 @@ signals:
     void inputCleared(sentara::FocusTarget target);
 
 private:
+    void videoNavigate(const std::function<void()>& command, bool enabled);
+
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -165,6 +165,12 @@ struct VideoView {
 struct FullTextView {
     bool chineseLines = true; // AllChineseCheck
     QString chineseTogglePicture;
+    QString chineseToggleCaption; // "   显示中文句子"
+    // Without Chinese lines: words flow as continuous text, and in the text layout a word whose
+    // caption contains "|" ends its line.
+    bool textLayout = false;
+    bool tipVisible = false; // "双击英语句子查看译文" while the Chinese lines are off
+    QString tipText;
     QString readAllCaption; // "全文朗读" idle / "停止朗读" running
     QString pauseCaption;   // "暂停朗读" / "继续朗读"
     bool pauseEnabled = false;

@@ -146,6 +146,11 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     FullTextView& full = view.fullText;
     full.chineseLines = s.settings.allChineseCheck != 0;
     full.chineseTogglePicture = checkPicture(full.chineseLines);
+    full.chineseToggleCaption = QStringLiteral("   显示中文句子");
+    full.textLayout = !full.chineseLines && s.lesson.isLoaded() &&
+                      s.content.textLayoutTitles.contains(s.lesson.book());
+    full.tipVisible = !full.chineseLines;
+    full.tipText = QStringLiteral("双击英语句子查看译文");
     full.readAllCaption =
         s.loop.readAllRunning() ? QStringLiteral("停止朗读") : QStringLiteral("全文朗读");
     full.pauseCaption =

@@ -203,6 +203,21 @@ void ListeningLoop::pauseContinuousPlay() {
     host_.playbackChanged();
 }
 
+void ListeningLoop::playOnFrom(int sentence) {
+    videoReadVisible_ = false;
+    readTimer_->setEnabled(false);
+    host_.showSentenceAt(sentence);
+    voice_.VoiceSetPosition(host_.SentenceStart());
+    voice_.VoicePlay();
+    allReadTimer_->setEnabled(true);
+    host_.playbackChanged();
+}
+
+void ListeningLoop::stopWatches() {
+    readTimer_->setEnabled(false);
+    allReadTimer_->setEnabled(false);
+}
+
 bool ListeningLoop::continuousPlaying() const {
     return allReadTimer_->isEnabled();
 }

@@ -66,6 +66,10 @@ public:
     // Continuous play from where the player is (the video mode's play command).
     void startContinuousPlay();
     void pauseContinuousPlay();
+    // Continuous play from the start of `sentence` (a click on the progress strip).
+    void playOnFrom(int sentence);
+    // Both position watches off (ReadTimer and AllReadTimer).
+    void stopWatches();
     bool continuousPlaying() const;
 
     // Read-all of the full-text word view.

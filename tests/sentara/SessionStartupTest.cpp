@@ -187,3 +187,27 @@ TEST(SessionStartup, SettingsRoundTripThroughTheSessionRestoreEveryOption) {
         EXPECT_GE(family.checkedIndex, 0) << family.menuName.toStdString();
     }
 }
+
+TEST(SessionStartup, UnreadableSettingsStartOnDefaultsAndAFailedSaveIsReported) {
+    Rig rig;
+    rig.lesson(kFirst, 1, sentences(3));
+    rig.course.file(QStringLiteral("SETTING/Set.dat/blocked"), QByteArray()); // a folder
+    SentaraSession& s = rig.start();
+    EXPECT_EQ(s.view().lesson.selectedNode, 2);
+    EXPECT_EQ(s.ModeIndex(), 2);
+    EXPECT_FALSE(s.SetDat());
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_TRUE(rig.dialogs.messages()[0].text.startsWith(QStringLiteral("无法保存设置文件")));
+}
+
+TEST(SessionStartup, UnreadableLessonFileIsReportedAndThePreviousLessonStays) {
+    Rig rig;
+    rig.lesson(kFirst, 1, sentences(3)).settings(settingsAt(2));
+    rig.course.file(QStringLiteral("Book/First Book/2.dat/blocked"), QByteArray());
+    SentaraSession& s = rig.start();
+    s.TreeView1_NodeClick(3);
+    EXPECT_EQ(s.view().lesson.lesson, 1);
+    EXPECT_EQ(s.view().lesson.selectedNode, 2);
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_TRUE(rig.dialogs.messages()[0].text.startsWith(QStringLiteral("无法读取课文文件")));
+}

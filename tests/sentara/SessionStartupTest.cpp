@@ -211,3 +211,31 @@ TEST(SessionStartup, UnreadableLessonFileIsReportedAndThePreviousLessonStays) {
     ASSERT_EQ(rig.dialogs.messages().size(), 1);
     EXPECT_TRUE(rig.dialogs.messages()[0].text.startsWith(QStringLiteral("无法读取课文文件")));
 }
+
+TEST(OptionCommands, MessagesAndTheKeyWordColour) {
+    Rig rig;
+    rig.lesson(kFirst, 1, sentences(2)).settings(settingsAt(2));
+    SentaraSession& s = rig.start();
+    ASSERT_TRUE(s.view().mode.playing);
+    rig.dialogs.onInfo([&](const support::ScriptedDialogs::Message& m) {
+        if (m.title == QStringLiteral("评分标准")) {
+            EXPECT_FALSE(s.view().mode.playing) << "the player is paused before the box";
+        }
+    });
+    s.WriteSet6_Click();
+    s.SetKeyWord_Click();
+    s.SetTheWord_Click();
+    ASSERT_EQ(rig.dialogs.messages().size(), 3);
+    EXPECT_EQ(rig.dialogs.messages()[0].title, "评分标准");
+    EXPECT_TRUE(rig.dialogs.messages()[0].text.startsWith("听写中使用渐进提示一次扣除1分"));
+    EXPECT_EQ(rig.dialogs.messages()[1].title, "提示");
+    EXPECT_TRUE(rig.dialogs.messages()[2].text.startsWith("请在“全文浏览”或“句子浏览”模式中"));
+
+    rig.dialogs.scriptColours({std::nullopt, 65280});
+    const int before = s.view().options.keyWordColour;
+    s.KeyWordColor_Click(); // cancelled
+    EXPECT_EQ(s.view().options.keyWordColour, before);
+    s.KeyWordColor_Click();
+    EXPECT_EQ(s.view().options.keyWordColour, 65280);
+    EXPECT_EQ(rig.dialogs.colourRequests(), (QList<int>{before, before}));
+}

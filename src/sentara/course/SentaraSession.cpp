@@ -11,6 +11,7 @@
 
 #include <QStringList>
 #include <functional>
+#include <optional>
 
 namespace sentara {
 
@@ -373,6 +374,35 @@ void SentaraSession::toggleOption(OptionToggle toggle) {
     const bool on = !OptionFamilies::toggleState(toggle, d->study);
     OptionFamilies::setToggle(toggle, on, d->study);
     emit changed();
+}
+
+void SentaraSession::WriteSet6_Click() {
+    d->voice.VoicePause();
+    emit changed();
+    d->dialogs.info(
+        QStringLiteral("评分标准"),
+        QStringLiteral("听写中使用渐进提示一次扣除1分，使用直接提示一次扣除5分，"
+                       "错误一次扣除3分，最后得分高于设定的过关分数即可完成本句听写。"));
+}
+
+void SentaraSession::SetKeyWord_Click() {
+    d->dialogs.info(tipTitle(),
+                    QStringLiteral("按住键盘上的Ctrl键，用鼠标右键点击单词即可将其设为重点词，"
+                                   "再点击则取消。"));
+}
+
+void SentaraSession::SetTheWord_Click() {
+    d->dialogs.info(tipTitle(),
+                    QStringLiteral("请在“全文浏览”或“句子浏览”模式中添加或取消重点词，方法如下："
+                                   "按住键盘上的Ctrl键，用鼠标右键点击单词即可将其设为重点词，"
+                                   "再点击则取消。"));
+}
+
+void SentaraSession::KeyWordColor_Click() {
+    if (const std::optional<int> colour = d->dialogs.chooseColour(d->study.keyWordColour)) {
+        d->study.keyWordColour = *colour;
+        emit changed();
+    }
 }
 
 void SentaraSession::Option3_MouseUp() {

@@ -169,6 +169,13 @@ public:
     void selectOption(OptionFamily family, int index);
     // Flips an on/off entry (the Chinese lines, the fill-in hints).
     void toggleOption(OptionToggle toggle);
+    // "查看评分标准": pauses the player and shows how dictation is scored.
+    void WriteSet6_Click();
+    // "添加/取消重点词" and "添加/取消填空词": how to mark key words.
+    void SetKeyWord_Click();
+    void SetTheWord_Click();
+    // "设置重点词颜色": the colour chooser; the chosen colour becomes the key-word colour.
+    void KeyWordColor_Click();
     // The engine chooser: "备用引擎" (Option3) and "默认引擎" (Option4). The default engine
     // falls back to the backup engine with a message and the help page when it cannot be used.
     void Option3_MouseUp();

@@ -254,6 +254,18 @@ TEST_F(SentaraWindowTest, SentenceCommandsAndKeysMoveThroughTheLesson) {
     EXPECT_EQ(window.sentencePanel()->progress()->current(), 1);
 }
 
+TEST_F(SentaraWindowTest, ASegmentOfTheProgressStripPlaysOnFromItsSentence) {
+    RunningWindow run(course);
+    sentara::ui::ProgressStrip* strip = run.window->sentencePanel()->progress();
+    ASSERT_TRUE(strip->isVisible());
+
+    click(strip, strip->segmentRect(5).center());
+
+    EXPECT_EQ(text(run.window->sentencePanel(), "Label1(9)"), QStringLiteral("5"));
+    EXPECT_EQ(strip->current(), 5);
+    EXPECT_TRUE(run.isPlaying());
+}
+
 TEST_F(SentaraWindowTest, TheChineseToggleHidesTheChineseLineAndTheNote) {
     RunningWindow run(course);
     sentara::ui::SentencePanel* panel = run.window->sentencePanel();

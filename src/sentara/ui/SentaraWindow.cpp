@@ -22,6 +22,7 @@
 #include <QShortcut>
 #include <QSplitter>
 #include <QStackedWidget>
+#include <QToolTip>
 #include <QVBoxLayout>
 
 namespace sentara::ui {
@@ -214,6 +215,16 @@ void SentaraWindow::connectPanels() {
                     session_.ReadWord(words.at(index - 1).lookupForm);
                 }
             });
+    connect(sentence_, &SentencePanel::segmentClicked, this,
+            [this](int sentence) { session_.Label3_Click(sentence); });
+    connect(sentence_, &SentencePanel::segmentHovered, this, [this](int sentence) {
+        const QList<SentenceItem> sentences = session_.view().lesson.sentences;
+        if (sentence >= 1 && sentence <= sentences.size()) {
+            QToolTip::showText(QCursor::pos(), sentences.at(sentence - 1).english, sentence_);
+        } else {
+            QToolTip::hideText();
+        }
+    });
     connect(sentence_, &SentencePanel::settingsClicked, this,
             [this](const QPoint& where) { sentenceMenu_->popup(where); });
 

@@ -164,6 +164,8 @@ SentencePanel::SentencePanel(const common::CourseFolder& folder, QWidget* parent
     connect(note_, &NoteBox::editingFinished, this, &SentencePanel::noteEdited);
     connect(words_, &WordLine::wordClicked, this, &SentencePanel::wordClicked);
     connect(progress_, &ProgressStrip::segmentClicked, this, &SentencePanel::segmentClicked);
+    connect(progress_, &ProgressStrip::segmentHovered, this, &SentencePanel::segmentHovered);
+    progress_->setClickable(true);
     connect(settings_, &QToolButton::clicked, this,
             [this] { emit settingsClicked(QCursor::pos()); });
 }

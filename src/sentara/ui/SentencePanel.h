@@ -51,6 +51,7 @@ signals:
     void wordClicked(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void settingsClicked(const QPoint& globalPosition);
     void segmentClicked(int index);
+    void segmentHovered(int index); // 0 when the pointer leaves the strip
     void backgroundClicked();
 
 protected:

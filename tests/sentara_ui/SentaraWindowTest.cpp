@@ -211,6 +211,14 @@ TEST_F(SentaraWindowTest, TabsSwitchPanelsMoveTheMarkerAndStopPlayback) {
 TEST_F(SentaraWindowTest, TheVideoTabIsShownOnlyForTheVideoCourse) {
     RunningWindow run(course);
     EXPECT_FALSE(run.window->tabs()->isTabVisible(5));
+
+    clickNode(run.window->catalogue(), 246);
+    EXPECT_TRUE(run.window->tabs()->isTabVisible(5));
+    click(run.window->tabs()->tab(5));
+    EXPECT_EQ(currentPanel(*run.window), QStringLiteral("VideoModePicture"));
+
+    clickNode(run.window->catalogue(), 2);
+    EXPECT_FALSE(run.window->tabs()->isTabVisible(5));
     // The dictation tab stands for the dictation sub-mode in use.
     EXPECT_NE(run.window->tabs()->isTabVisible(4), run.window->tabs()->isTabVisible(7));
 }

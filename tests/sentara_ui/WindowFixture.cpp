@@ -56,6 +56,9 @@ void buildSmallCourse(support::CourseBuilder& course) {
                           0.5, 2.5),
                  sentence(QStringLiteral("Turn left."), QStringLiteral("向左转。"), 3.0, 4.5),
                  sentence(QStringLiteral("Thank you."), QStringLiteral("谢谢。"), 5.0, 6.0)})
+        .lesson(QString::fromLatin1(kVideoBook), 1,
+                {sentence(QStringLiteral("Action!"), QStringLiteral("开拍！"), 0.5, 1.5)})
+        .media(QString::fromLatin1(kVideoBook), QStringLiteral("1.wmv"), 2000)
         .media(book1, QStringLiteral("1.mp3"), 5000)
         .media(book1, QStringLiteral("2.mp3"), 15000)
         .media(book2, QStringLiteral("1.mp3"), 7000)

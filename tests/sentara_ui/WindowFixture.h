@@ -19,10 +19,12 @@
 
 namespace uitest {
 
-inline constexpr auto kBook1 = "Morning Steps"; // catalogue Book 1: nodes 1, lessons 2..61
-inline constexpr auto kBook2 = "City Voices";   // catalogue Book 2: nodes 62, lessons 63..122
+inline constexpr auto kBook1 = "Morning Steps";     // catalogue Book 1: nodes 1, lessons 2..61
+inline constexpr auto kBook2 = "City Voices";       // catalogue Book 2: nodes 62, lessons 63..122
+inline constexpr auto kVideoBook = "Screen Scenes"; // Book 5, the video course: lessons 246..
 
 // A small course: Book 1 lessons 1 and 2 (five sentences), Book 2 lesson 1 (three sentences),
+// the video course's lesson 1 (one sentence),
 // and settings that resume lesson 2 of Book 1 (node 3) at sentence 3 in the sentence view.
 void buildSmallCourse(support::CourseBuilder& course);
 sentara::StudySettings smallCourseSettings();

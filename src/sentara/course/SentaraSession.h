@@ -11,9 +11,13 @@
 //   connect(&session, &SentaraSession::changed, window, &MainWindow::render);      // view()
 //   connect(&session, &SentaraSession::focusRequested, window, &MainWindow::focus); // a target
 //   connect(&session, &SentaraSession::largeLayoutRequested, window, &MainWindow::setLarge);
+//   connect(&session, &SentaraSession::inputCleared, window, &MainWindow::clearInput);
 //   session.attachVideoSurface(videoWidget); // where video lessons show their picture
 //   session.start();                         // the start-up sequence; shows the saved lesson
-//   ...                                      // clicks, keys and menu commands
+//   ...                                      // clicks, keys and menu commands; the note box
+//                                            // forwards edits (SenNoteText_Changed) and its
+//                                            // focus loss (SenNoteText_LostFocus); before
+//                                            // closing, setSentencePanelPositions()
 //   session.shutdown();                      // however the window closes: writes Set.dat
 // Message boxes go through the Dialogs port and return when the learner closes them.
 // catalogue() is built once by start() and never changes; render it once.

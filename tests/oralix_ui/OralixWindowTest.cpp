@@ -229,3 +229,42 @@ TEST(OralixWindow, TerminationSignalsCloseTheWindowAsExitDoes) {
 }
 
 } // namespace
+
+namespace {
+
+void release(QWidget* widget, const QPoint& at) {
+    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(at), widget->mapToGlobal(QPointF(at)),
+                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
+    QApplication::sendEvent(widget, &event);
+}
+
+TEST(OralixWindow, ClicksOnTheFullTextRevealPlayAndStopReading) {
+    using Part = OralixSession::RowPart;
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    ui::PracticePanel* panel = window.practicePanel();
+    ui::FullTextCanvas* canvas = panel->fullTextPanel()->canvas();
+
+    panel->tab(3)->click();
+    EXPECT_FALSE(w.rig.session->lesson().rows()[1].chineseShown);
+    release(canvas, canvas->partRect(2, Part::ChineseFrame).center());
+    EXPECT_TRUE(w.rig.session->lesson().rows()[1].chineseShown);
+    EXPECT_FALSE(w.rig.session->lesson().rows()[0].chineseShown);
+
+    panel->tab(2)->click();
+    w.rig.player().clearLog();
+    release(canvas, canvas->partRect(3, Part::English).center());
+    EXPECT_EQ(w.rig.seeks(), QList<double>{4.5});
+    release(canvas, canvas->partRect(1, Part::PlayIcon).center());
+    EXPECT_EQ(w.rig.seeks().last(), 0.5);
+
+    panel->findChild<QPushButton*>(QStringLiteral("Command6"))->click();
+    EXPECT_TRUE(w.rig.session->view().fullText.reading);
+    release(canvas, QPoint(canvas->width() / 2, canvas->height() - 2)); // below the rows
+    EXPECT_FALSE(w.rig.session->view().fullText.reading);
+    EXPECT_EQ(panel->findChild<QPushButton*>(QStringLiteral("Command6"))->text(),
+              QStringLiteral(" 全文朗读(&R)"));
+}
+
+} // namespace

@@ -68,6 +68,25 @@ int FullTextCanvas::englishBottom(int row) const {
     return row >= 1 && row <= geometry_.size() ? geometry_[row - 1].english.bottom() : 0;
 }
 
+QRect FullTextCanvas::partRect(int row, OralixSession::RowPart part) const {
+    using Part = OralixSession::RowPart;
+    if (row < 1 || row > geometry_.size()) {
+        return {};
+    }
+    const Geometry& g = geometry_[row - 1];
+    switch (part) {
+    case Part::PlayIcon:
+        return g.play;
+    case Part::English:
+    case Part::EnglishFrame:
+        return g.english;
+    case Part::Chinese:
+    case Part::ChineseFrame:
+        return g.chinese;
+    }
+    return {};
+}
+
 void FullTextCanvas::paintEvent(QPaintEvent*) {
     QPainter painter(this);
     for (qsizetype i = 0; i < rows_.size(); ++i) {

@@ -20,6 +20,8 @@ public:
     void render(const QList<SentenceRow>& rows, int width);
     // The bottom of row `row`'s English text (1-based), for read-all's scrolling.
     int englishBottom(int row) const;
+    // Where a part of row `row` (1-based) is drawn; empty for a row that does not exist.
+    QRect partRect(int row, OralixSession::RowPart part) const;
 
 signals:
     void keyScroll(int key);

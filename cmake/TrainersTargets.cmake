@@ -38,12 +38,13 @@ function(trainers_test name)
         DEMO_COURSE_DIR="${DEMO_COURSE_DIR}"
         TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
     # Integration tests listen to the one sound server: two at once would hear each other.
-    set(serial)
-    if("integration" IN_LIST ARG_LABELS)
-        set(serial RUN_SERIAL TRUE)
+    # An empty LABELS value would swallow the property after it, so labels are added only when set.
+    set(properties TIMEOUT 300 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_MEDIA_BACKEND=gstreamer")
+    if(ARG_LABELS)
+        list(APPEND properties LABELS "${ARG_LABELS}")
     endif()
-    gtest_discover_tests(${name}
-        DISCOVERY_TIMEOUT 60
-        PROPERTIES LABELS "${ARG_LABELS}" TIMEOUT 300 ${serial}
-        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_MEDIA_BACKEND=gstreamer")
+    if("integration" IN_LIST ARG_LABELS)
+        list(APPEND properties RUN_SERIAL TRUE)
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()

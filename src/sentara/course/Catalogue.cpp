@@ -31,9 +31,10 @@ void Catalogue::AddCatalogueBook(const QString& title, int lessonCount, const QS
 
 std::optional<LessonRef> Catalogue::SelectCatalogueBook(int nodeIndex) const {
     for (const CatalogueBookView& book : view_.books) {
-        const int lesson = nodeIndex - book.bookNode;
+        // 64-bit: a node index read from a damaged settings file may be near the int limits.
+        const qint64 lesson = qint64(nodeIndex) - book.bookNode;
         if (lesson >= 1 && lesson <= book.lessonTitles.size()) {
-            return LessonRef{book.title, lesson};
+            return LessonRef{book.title, static_cast<int>(lesson)};
         }
     }
     return std::nullopt;
@@ -51,7 +52,7 @@ int Catalogue::nodeOf(const LessonRef& lesson) const {
 
 QString Catalogue::lessonTitle(int nodeIndex) const {
     for (const CatalogueBookView& book : view_.books) {
-        const int lesson = nodeIndex - book.bookNode;
+        const qint64 lesson = qint64(nodeIndex) - book.bookNode;
         if (lesson >= 1 && lesson <= book.lessonTitles.size()) {
             return book.lessonTitles[lesson - 1];
         }

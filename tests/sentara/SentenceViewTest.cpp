@@ -202,7 +202,7 @@ TEST(SentenceNotes, TextGbkCannotEncodeIsRefusedAndTheFileIsUntouched) {
     EXPECT_EQ(s.view().sentence.note, QString());
 }
 
-TEST(SentenceNotes, ShowingAChineseLineWithAWrittenNoteKeepsTheNoteReadable) {
+TEST(SentenceNotes, SwitchingTheChineseLineOnCoversTheNoteBoxUntilClicked) {
     Rig rig;
     QList<support::SentenceSpec> sentences = lessonOf(2);
     sentences[0].note = QStringLiteral("  trimmed note ");
@@ -211,8 +211,17 @@ TEST(SentenceNotes, ShowingAChineseLineWithAWrittenNoteKeepsTheNoteReadable) {
     rig.lesson(kFirst, 1, sentences).settings(st);
     SentaraSession& s = rig.start();
     EXPECT_EQ(s.view().sentence.note, "trimmed note");
+    EXPECT_FALSE(s.view().sentence.notePlaceholderVisible);
+    // The placeholder covers the box when the Chinese line comes back, a written note included.
     s.SenChineseCheckImage_Click();
     EXPECT_TRUE(s.view().sentence.noteBoxVisible);
+    EXPECT_TRUE(s.view().sentence.notePlaceholderVisible);
+    s.NoneNoteLabel_Click();
+    EXPECT_FALSE(s.view().sentence.notePlaceholderVisible);
+    // Shown again, a sentence with a note has its box uncovered.
+    s.SenNextCommand_Click();
+    EXPECT_TRUE(s.view().sentence.notePlaceholderVisible);
+    s.SenBackCommand_Click();
     EXPECT_FALSE(s.view().sentence.notePlaceholderVisible);
 }
 

@@ -207,9 +207,9 @@ void SentaraSession::AutoPlaySentence() {
 void SentaraSession::SenChineseCheckImage_Click() {
     const bool on = d->study.senChineseCheck != 1;
     d->study.senChineseCheck = on ? 1 : 0;
-    // The placeholder covers an empty note box only: a written note stays readable.
-    d->state.notePlaceholderVisible =
-        on && d->lesson.record(d->state.currentSentence).note().isEmpty();
+    // Switched on, the placeholder covers the note box until it is clicked, a written note
+    // included; the next sentence shown uncovers a box that holds a note.
+    d->state.notePlaceholderVisible = on;
     emit changed();
 }
 

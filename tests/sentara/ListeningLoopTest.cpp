@@ -219,6 +219,24 @@ TEST(ContinuousPlay, DisplayFollowsTheAudioAndEverythingReturnsToIdleAtTheEnd) {
     EXPECT_FALSE(s.loop().anyTimerRunning());
 }
 
+TEST(ListeningLoop, AMenuCommandLeavesARunningPauseAlone) {
+    // The pause after the first play runs from 1010 ms to 3010 ms; menu commands of other
+    // families during it (a read count, the pass mark, the play mode, another family's pause)
+    // neither restart nor stretch it.
+    Rig rig;
+    rig.lesson(kFirst, 1).settings(sentenceMode(2, 2000, 0));
+    SentaraSession& s = rig.start();
+    rig.clock.advance(2000);
+    s.selectOption(sentara::OptionFamily::SenRead, 3); // "3次"
+    s.selectOption(sentara::OptionFamily::PassMark, 0);
+    s.selectOption(sentara::OptionFamily::PlayMode, 0);
+    s.selectOption(sentara::OptionFamily::AllPause, 4);
+    rig.clock.advance(1010);
+    EXPECT_EQ(playTimes(rig.sentencePlayer()), (QList<qint64>{0, 3010}));
+    EXPECT_EQ(s.loop().pause(RepeatFamily::All), 5000);
+    EXPECT_EQ(s.loop().pause(RepeatFamily::Sen), 2000);
+}
+
 TEST(ListeningLoop, AutomaticPlayOnEnteringASentenceByModeAndReadCount) {
     // Modes 1, 2, 4, 7, 8 follow their family's read count; 3, 5, 6 always play; 9 never.
     for (int count : {0, 2}) {

@@ -360,7 +360,11 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         break;
     default:
         OptionFamilies::apply(family, index, d->study);
-        d->applyPauses();
+        // Only a pause command re-times its own family's timer: a running pause of another
+        // family, or one running while a count or the pass mark changes, goes on as it was.
+        if (const std::optional<RepeatFamily> pauseFamily = OptionFamilies::pauseFamilyOf(family)) {
+            d->loop.setPause(*pauseFamily, d->study.pauseOf(*pauseFamily));
+        }
         break;
     }
     emit changed();

@@ -187,6 +187,13 @@ void OptionFamilies::apply(OptionFamily family, int index, StudySettings& settin
     }
 }
 
+std::optional<RepeatFamily> OptionFamilies::pauseFamilyOf(OptionFamily family) {
+    if (!isRepeatFamily(family) || static_cast<int>(family) % 2 == 0) {
+        return std::nullopt;
+    }
+    return static_cast<RepeatFamily>(static_cast<int>(family) / 2);
+}
+
 bool OptionFamilies::toggleState(OptionToggle toggle, const StudySettings& settings) {
     switch (toggle) {
     case OptionToggle::SenChinese:

@@ -1,11 +1,12 @@
 #pragma once
 
+#include "sentara/settings/StudySettings.h"
+
 #include <QList>
 #include <QString>
+#include <optional>
 
 namespace sentara {
-
-struct StudySettings;
 
 // The radio families of the options menus: each keeps exactly one entry checked, the entry whose
 // value equals the setting (a value that matches no entry, which only a hand-edited settings file
@@ -61,6 +62,9 @@ public:
     // Sets the family's setting to the value of entry `index` (ignored when out of range).
     // Only the stored value changes; what else a command does is the session's business.
     static void apply(OptionFamily family, int index, StudySettings& settings);
+
+    // The repeat family whose pause a family sets (SenPause -> Sen, ...); nullopt for the others.
+    static std::optional<RepeatFamily> pauseFamilyOf(OptionFamily family);
 
     static bool toggleState(OptionToggle toggle, const StudySettings& settings);
     static void setToggle(OptionToggle toggle, bool on, StudySettings& settings);

@@ -57,6 +57,7 @@ TEST(CatalogueClicks, MissingLessonFileKeepsThePreviousLessonAndSelection) {
     EXPECT_EQ(v.lesson.selectedNode, 2);
     EXPECT_EQ(s.settings().catalogueNodeIndex, 2);
     EXPECT_EQ(v.sentence.english, "Two.");
+    EXPECT_EQ(s.settings().resumeSentence, 2) << "the next start resumes on the sentence shown";
     EXPECT_EQ(rig.sentencePlayer()->currentPath(), mediaBefore);
     EXPECT_TRUE(rig.dialogs.messages().isEmpty());
 

@@ -43,6 +43,11 @@ void SessionCore::LoadLesson() {
             study.catalogueNodeIndex = previousLesson->first;
             selection = previousLesson->second;
         }
+        // The click asked for sentence 1 of the new lesson; the old one stays on its sentence,
+        // and that is where the next start resumes.
+        if (lesson.isLoaded() && state.currentSentence > 0) {
+            study.resumeSentence = state.currentSentence;
+        }
     } else {
         previousLesson = std::make_pair(study.catalogueNodeIndex, selection);
         state.mediaPath = folder.mediaFile(

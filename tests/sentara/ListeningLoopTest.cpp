@@ -213,10 +213,16 @@ TEST(ContinuousPlay, DisplayFollowsTheAudioAndEverythingReturnsToIdleAtTheEnd) {
     EXPECT_EQ(s.CurrentSentence(), 3);
     EXPECT_EQ(rig.sentencePlayer()->calls(Kind::Seek).size(), seeks) << "no seek while following";
     EXPECT_TRUE(s.view().mode.playing);
+    EXPECT_TRUE(s.view().lesson.sentences[2].current);
     rig.clock.advance(1000);
     EXPECT_FALSE(s.view().mode.playing);
     EXPECT_TRUE(s.view().video.readCommandVisible);
     EXPECT_FALSE(s.loop().anyTimerRunning());
+    for (const sentara::SentenceItem& item : s.view().lesson.sentences) {
+        EXPECT_FALSE(item.current) << "every marker line is hidden at the end, " << item.number;
+    }
+    s.SenBegainCommand_Click(); // the next sentence shown brings its marker back
+    EXPECT_TRUE(s.view().lesson.sentences[0].current);
 }
 
 TEST(ListeningLoop, AMenuCommandLeavesARunningPauseAlone) {

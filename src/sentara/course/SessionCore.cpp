@@ -95,6 +95,7 @@ void SessionCore::ShowSentence() {
     state.currentBlank = 0;
     state.dictationInputVisible = true;
     state.clickHintCount = 0;
+    state.sentenceMarkersHidden = false;
     if (state.currentSentence > 0) {
         study.resumeSentence = state.currentSentence;
     }

@@ -78,6 +78,7 @@ struct SessionCore : ListeningHost {
         afterSentenceChange();
     }
     void playbackChanged() override { emit q->changed(); }
+    void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
 
     void LoadLesson();
     // Stores `text` as the note of `sentence` and writes the lesson file (see the session's

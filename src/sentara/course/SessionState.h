@@ -22,6 +22,9 @@ struct SessionState {
     bool largeLayout = false;
     bool ctrlHeld = false;
 
+    // Every sentence marker line hidden: the end of continuous play; the next ShowSentence
+    // shows the current sentence's marker again.
+    bool sentenceMarkersHidden = false;
     // Sentence view.
     bool notePlaceholderVisible = false;
     bool wordPanelVisible = false;

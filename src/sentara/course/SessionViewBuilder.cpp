@@ -51,7 +51,8 @@ LessonView buildLesson(const SessionViewBuilder::Sources& s) {
     l.progressRatio = lesson.SentenceCount() > 0
                           ? double(lesson.dictatedCount()) / double(lesson.SentenceCount())
                           : 0.0;
-    l.sentences = lesson.sentences(s.state.currentSentence, s.settings.hideMode);
+    l.sentences = lesson.sentences(s.state.sentenceMarkersHidden ? 0 : s.state.currentSentence,
+                                   s.settings.hideMode);
     l.fullText = lesson.fullText(s.state.currentSentence);
     l.resultsText = s.state.resultsText;
     l.mediaPath = s.state.mediaPath;

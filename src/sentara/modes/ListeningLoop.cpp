@@ -230,6 +230,7 @@ void ListeningLoop::onAllReadTimer() {
         readAllRunning_ = false;
         readAllPaused_ = false;
         videoReadVisible_ = true;
+        host_.hideSentenceMarkers();
         host_.playbackChanged();
         return;
     }

@@ -34,6 +34,8 @@ public:
     virtual void showSentenceAt(int sentence) = 0;
     // Something shown (play state, captions, sentence) changed.
     virtual void playbackChanged() = 0;
+    // Continuous play reached the end of the lesson: every sentence marker line is hidden.
+    virtual void hideSentenceMarkers() {}
 };
 
 // The listen-and-repeat engine: a sentence play (seek, play, watch its end every 10 ms), the

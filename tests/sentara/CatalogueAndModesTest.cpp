@@ -70,6 +70,24 @@ TEST(CatalogueClicks, MissingLessonFileKeepsThePreviousLessonAndSelection) {
     EXPECT_EQ(s.view().lesson.selectedNode, 670);
 }
 
+TEST(CatalogueClicks, ALessonLoadEmptiesTheSpellingBoxAndEachSentenceTheDictationBox) {
+    using sentara::FocusTarget;
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).lesson(kFirst, 2, three()).settings(settingsAt(2));
+    SentaraSession& s = rig.start();
+    QList<FocusTarget> cleared;
+    QObject::connect(&s, &SentaraSession::inputCleared, [&](FocusTarget t) { cleared << t; });
+    s.TreeView1_NodeClick(3);
+    EXPECT_TRUE(cleared.contains(FocusTarget::SpellingInput));
+    EXPECT_TRUE(cleared.contains(FocusTarget::DictationInput));
+    cleared.clear();
+    s.TreeView1_NodeClick(670); // missing: the old lesson stays, the box is emptied all the same
+    EXPECT_EQ(cleared, QList<FocusTarget>{FocusTarget::SpellingInput});
+    cleared.clear();
+    s.SenNextCommand_Click();
+    EXPECT_EQ(cleared, QList<FocusTarget>{FocusTarget::DictationInput});
+}
+
 TEST(ModeSwitch, TabFiveOnlyForTheVideoCourse) {
     Rig rig;
     rig.lesson(kFirst, 1, three()).settings(settingsAt(2));

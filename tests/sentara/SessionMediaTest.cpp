@@ -99,7 +99,8 @@ TEST(SessionKeys, CtrlFlagAndModeSevenClearsTheSpellingBox) {
                      [&](sentara::FocusTarget t) { cleared << t; });
     EXPECT_TRUE(s.KeyDown(sentara::ShortcutKey::PageDown));
     EXPECT_EQ(s.CurrentSentence(), 2);
-    EXPECT_EQ(cleared, QList<sentara::FocusTarget>{sentara::FocusTarget::SpellingInput});
+    EXPECT_EQ(cleared, (QList<sentara::FocusTarget>{sentara::FocusTarget::DictationInput,
+                                                    sentara::FocusTarget::SpellingInput}));
     EXPECT_FALSE(s.KeyDown(sentara::ShortcutKey::F5)) << "F5 outside mode 4 does nothing";
     EXPECT_FALSE(s.KeyDown(sentara::ShortcutKey::F1)) << "F1 outside mode 9 does nothing";
 }

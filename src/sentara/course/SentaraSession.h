@@ -231,7 +231,9 @@ signals:
     void focusRequested(sentara::FocusTarget target);
     // Switch to the large (true) or the normal (false) layout.
     void largeLayoutRequested(bool large);
-    // Empty the text of an input box (e.g. the free-spelling box after Page Up/Down in mode 7).
+    // Empty the text of an input box: the free-spelling box (SpellingInput) on every lesson load
+    // and after Page Up/Down in mode 7, the dictation word box (DictationInput) on every sentence
+    // shown.
     void inputCleared(sentara::FocusTarget target);
 
 private:

@@ -69,6 +69,7 @@ void SessionCore::LoadLesson() {
         state.lessonMediaEndSec = lesson.lastEndSeconds();
     }
     state.dictationInputVisible = true;
+    emit q->inputCleared(FocusTarget::SpellingInput); // the free-spelling box (WriteText)
     if (study.modeIndex == 5 && lesson.isLoaded()) {
         loop.stopSentenceWatch();
         loop.setVideoReadVisible(true);
@@ -96,6 +97,9 @@ void SessionCore::ShowSentence() {
     state.dictationInputVisible = true;
     state.clickHintCount = 0;
     state.sentenceMarkersHidden = false;
+    if (lesson.isLoaded()) {
+        emit q->inputCleared(FocusTarget::DictationInput); // the dictation word box
+    }
     if (state.currentSentence > 0) {
         study.resumeSentence = state.currentSentence;
     }

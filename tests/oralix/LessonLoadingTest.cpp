@@ -68,11 +68,32 @@ TEST(LessonLoading, AnUnreadableOrEmptyLessonKeepsTheLessonOnDisplay) {
     s.chooseLesson(1);
     EXPECT_EQ(s.view().lessons.index, 0);
     EXPECT_EQ(s.lesson().currentSentence(), 2);
+    // The list's tooltip names the lesson still on display, not the one that failed.
+    EXPECT_EQ(s.view().lessons.listTooltip, QStringLiteral("当前课程：Lesson One"));
     s.chooseLesson(2);
     EXPECT_EQ(s.view().lessons.index, 0);
     EXPECT_EQ(rig.dialogs.messages().size(), 2);
     EXPECT_TRUE(rig.dialogs.texts()[0].startsWith(QStringLiteral("本课课文中没有句子")));
     EXPECT_TRUE(rig.dialogs.texts()[1].startsWith(QStringLiteral("无法打开本课课文")));
+}
+
+TEST(LessonLoading, ABookWhoseFirstLessonCannotBeReadGivesBackTheBookOnDisplay) {
+    Rig rig;
+    rig.standardBook();
+    rig.course.bookList(QStringLiteral("Loud Book"), {QStringLiteral("X1"), QStringLiteral("X2")});
+    OralixSession& s = rig.start();
+    s.chooseLesson(1);
+    s.chooseBook(QStringLiteral("Loud Book"));
+    rig.clock.advance(10);
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    // The book box and the lesson list show the lesson still on display again, so the
+    // settings written at exit name it too.
+    EXPECT_EQ(s.view().lessons.book, kBook);
+    EXPECT_EQ(s.view().lessons.titles.size(), 3);
+    EXPECT_EQ(s.view().lessons.index, 1);
+    EXPECT_EQ(s.view().lessons.lessonTitle, QStringLiteral("Lesson Two"));
+    EXPECT_EQ(s.currentSettings().book, kBook);
+    EXPECT_EQ(s.currentSettings().lessonIndex, 1);
 }
 
 TEST(LessonLoading, LessonFilesAreFoundWhateverTheCaseOfTheirFolders) {

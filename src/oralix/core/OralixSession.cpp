@@ -166,7 +166,9 @@ void OralixSession::chooseLesson(int index) {
     }
     view_.lessons.index = index;
     loadLesson();
-    view_.lessons.listTooltip = QStringLiteral("当前课程：") + view_.lessons.titles[index];
+    // A lesson that could not be loaded left the selection on the lesson on display.
+    view_.lessons.listTooltip =
+        QStringLiteral("当前课程：") + view_.lessons.titles[view_.lessons.index];
     notify();
 }
 
@@ -191,8 +193,12 @@ void OralixSession::loadLesson() {
     if (!text || count == 0) {
         services_.dialogs.info(kNotice, text ? QStringLiteral("本课课文中没有句子：") + textPath
                                              : QStringLiteral("无法打开本课课文：") + error);
-        if (loadedIndex_ >= 0 && loadedIndex_ < list.titles.size()) {
+        // The book and the lesson on display stay selected (the book box may have moved on).
+        if (loadedIndex_ >= 0 && loadedIndex_ < loadedTitles_.size()) {
+            list.book = loadedBook_;
+            list.titles = loadedTitles_;
             list.index = loadedIndex_;
+            list.nextLessonEnabled = list.index + 1 < list.titles.size();
         }
         notify();
         return;
@@ -211,6 +217,8 @@ void OralixSession::loadLesson() {
 
     lesson_ = OralixLesson(*text);
     loadedIndex_ = list.index;
+    loadedBook_ = list.book;
+    loadedTitles_ = list.titles;
     list.nextLessonEnabled = list.index + 1 < list.titles.size();
     lesson_.setCurrentSentence(0);
     advance();

@@ -146,7 +146,9 @@ private:
     OralixLesson lesson_;
     TrainerSettings stored_; // the remembered repeat counts and intervals of modes 1 and 2
     int engineChoice_ = 2;
-    int loadedIndex_ = -1;
+    int loadedIndex_ = -1; // the lesson on display: its index, book and the book's titles
+    QString loadedBook_;
+    QStringList loadedTitles_;
     QString lessonMediaPath_;
     double spanStart_ = 0;
     double spanEnd_ = 0;

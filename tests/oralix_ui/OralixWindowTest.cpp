@@ -8,6 +8,7 @@
 #include "oralix/ui/SettingsWindow.h"
 #include "oralix/ui/SignalCloser.h"
 #include "oralix/ui/StudyPanel.h"
+#include "oralix/ui/TypingBox.h"
 
 #include "common/TextFile.h"
 #include "oralix/core/TrainerSettings.h"
@@ -265,6 +266,28 @@ TEST(OralixWindow, ClicksOnTheFullTextRevealPlayAndStopReading) {
     EXPECT_FALSE(w.rig.session->view().fullText.reading);
     EXPECT_EQ(panel->findChild<QPushButton*>(QStringLiteral("Command6"))->text(),
               QStringLiteral(" 全文朗读(&R)"));
+}
+
+TEST(OralixWindow, TheTypingBoxClicksOnlyForTypedCharacters) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    QWidget* box = window.practicePanel()->studyPanel()->typingBox();
+    auto key = [box](int code, const QString& text, Qt::KeyboardModifiers mods = Qt::NoModifier) {
+        QKeyEvent event(QEvent::KeyPress, code, mods, text);
+        QApplication::sendEvent(box, &event);
+    };
+    w.rig.sounds.clear();
+    key(Qt::Key_Shift, QString(), Qt::ShiftModifier);
+    key(Qt::Key_Left, QString());
+    key(Qt::Key_Control, QString(), Qt::ControlModifier);
+    EXPECT_TRUE(w.rig.sounds.played().isEmpty());
+    key(Qt::Key_I, QStringLiteral("I"), Qt::ShiftModifier);
+    key(Qt::Key_Space, QStringLiteral(" "));
+    key(Qt::Key_Backspace, QStringLiteral("\b"));
+    EXPECT_EQ(w.rig.sounds.playedNames(),
+              (QStringList{QStringLiteral("type.wav"), QStringLiteral("type.wav"),
+                           QStringLiteral("type.wav")}));
 }
 
 } // namespace

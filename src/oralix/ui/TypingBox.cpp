@@ -20,7 +20,10 @@ void TypingBox::keyPressEvent(QKeyEvent* event) {
         event->ignore();
         return;
     }
-    emit keyTyped();
+    // Only a key that types something clicks (not Shift, Ctrl or the arrows).
+    if (!event->text().isEmpty()) {
+        emit keyTyped();
+    }
     QLineEdit::keyPressEvent(event);
 }
 

@@ -290,4 +290,23 @@ TEST(OralixWindow, TheTypingBoxClicksOnlyForTypedCharacters) {
                            QStringLiteral("type.wav")}));
 }
 
+TEST(OralixWindow, ChoosingTheRepeatOrIntervalHandsTheKeysBackToThePractice) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    ui::PracticePanel* panel = window.practicePanel();
+    auto* repeat = panel->findChild<QComboBox*>(QStringLiteral("Combo2"));
+    auto* interval = panel->findChild<QComboBox*>(QStringLiteral("Combo3"));
+    repeat->setFocus();
+    emit repeat->activated(3);
+    EXPECT_EQ(w.rig.session->view().repeatText, QStringLiteral("3"));
+    EXPECT_EQ(window.focusWidget(), static_cast<QWidget*>(panel->studyPanel()->typingBox()));
+
+    panel->tab(2)->click();
+    interval->setFocus();
+    emit interval->activated(2);
+    EXPECT_EQ(w.rig.session->pauseIntervalMs(), 2010);
+    EXPECT_EQ(window.focusWidget(), static_cast<QWidget*>(panel->fullTextPanel()->canvas()));
+}
+
 } // namespace

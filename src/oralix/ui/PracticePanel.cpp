@@ -48,12 +48,7 @@ PracticePanel::PracticePanel(OralixSession& session, QWidget* parent)
         tabRow->addWidget(tab);
         connect(tab, &QPushButton::clicked, this, [this, mode] {
             session_.setStudyMode(mode);
-            // The typing box in sentence study, the scroll keys of the full text otherwise.
-            if (mode == StudyModeTable::SentenceStudy) {
-                study_->typingBox()->setFocus();
-            } else if (StudyModeTable::info(mode).fullText) {
-                fullText_->canvas()->setFocus();
-            }
+            focusPractice();
         });
     }
     layout->addLayout(tabRow);
@@ -98,10 +93,24 @@ PracticePanel::PracticePanel(OralixSession& session, QWidget* parent)
     connect(book_, &QComboBox::activated, this,
             [this](int index) { session_.chooseBook(book_->itemText(index)); });
     connect(lesson_, &QComboBox::activated, &session_, &OralixSession::chooseLesson);
-    connect(repeat_, &QComboBox::activated, this,
-            [this](int index) { session_.setRepeatText(repeat_->itemText(index)); });
-    connect(interval_, &QComboBox::activated, this,
-            [this](int index) { session_.setIntervalText(interval_->itemText(index)); });
+    connect(repeat_, &QComboBox::activated, this, [this](int index) {
+        session_.setRepeatText(repeat_->itemText(index));
+        focusPractice();
+    });
+    connect(interval_, &QComboBox::activated, this, [this](int index) {
+        session_.setIntervalText(interval_->itemText(index));
+        focusPractice();
+    });
+}
+
+void PracticePanel::focusPractice() {
+    // The typing box in sentence study, the scroll keys of the full text otherwise.
+    const int mode = session_.view().mode;
+    if (mode == StudyModeTable::SentenceStudy) {
+        study_->typingBox()->setFocus();
+    } else if (StudyModeTable::info(mode).fullText) {
+        fullText_->canvas()->setFocus();
+    }
 }
 
 void PracticePanel::render(const OralixView& view) {

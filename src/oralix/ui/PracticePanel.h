@@ -33,6 +33,8 @@ public:
     QPushButton* tab(int mode) const { return tabs_[mode - 1]; }
 
 private:
+    void focusPractice(); // the keys go back to the typing box or the full text
+
     OralixSession& session_;
     QComboBox* book_;
     QComboBox* lesson_;

@@ -87,6 +87,17 @@ TEST(SessionStartup, NoLessonAtAllLeavesAnEmptyButWorkingSession) {
     rig.clock.advance(5000);
     EXPECT_FALSE(s.view().sentence.backEnabled);
     EXPECT_FALSE(s.view().sentence.nextEnabled);
+    // The learner is told where the program looked for the course.
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_TRUE(rig.dialogs.messages()[0].text.contains(QStringLiteral("找不到可以打开的课文")));
+}
+
+TEST(SessionStartup, AMalformedContentFileIsReportedAndTheDefaultsApply) {
+    Rig rig;
+    rig.course.content("{ \"books\": [ ");
+    rig.start();
+    ASSERT_FALSE(rig.dialogs.messages().isEmpty());
+    EXPECT_TRUE(rig.dialogs.messages()[0].text.contains(QStringLiteral("Content.json")));
 }
 
 TEST(SessionStartup, DpiOtherThan96ShowsTheFivePartMessageOnce) {

@@ -9,6 +9,7 @@
 #include "sentara/course/SessionCore.h"
 #include "sentara/modes/SentenceNote.h"
 
+#include <QDir>
 #include <QStringList>
 #include <functional>
 #include <optional>
@@ -84,7 +85,13 @@ void SentaraSession::start() {
     if (d->screen.logicalDpi() != kStandardDpi) {
         d->dialogs.info(QStringLiteral("Sentara"), dpiMessage());
     }
-    d->content = common::CourseContent::load(d->folder);
+    QString contentError;
+    d->content = common::CourseContent::load(d->folder, &contentError);
+    if (!contentError.isEmpty()) {
+        d->dialogs.info(tipTitle(),
+                        QStringLiteral("课程内容文件“Content.json”无法读取，将使用默认课程目录：%1")
+                            .arg(contentError));
+    }
     d->dictionary =
         common::WordDictionary::load(d->folder.dictionaryFile()).value_or(common::WordDictionary());
     d->recorder.close();
@@ -110,6 +117,15 @@ void SentaraSession::start() {
         d->study.resumeSentence = 1;
         d->selectNode(d->firstLessonNode());
         d->LoadLesson();
+    }
+    if (!d->lesson.isLoaded()) {
+        // A wrong or empty course folder: say where the programs looked, rather than an empty
+        // window.
+        d->dialogs.info(tipTitle(),
+                        QStringLiteral("在课程文件夹“%1”中找不到可以打开的课文。\r\n"
+                                       "请确认该文件夹中有 Book、Sound 和 SETTING 文件夹，"
+                                       "或用 --course 选项指定课程文件夹。")
+                            .arg(QDir::toNativeSeparators(d->folder.root())));
     }
     d->layoutTimer->setEnabled(true);
     emit changed();

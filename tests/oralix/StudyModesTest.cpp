@@ -187,6 +187,23 @@ TEST(SentenceBar, FitsTheLongerLineAndWrapsASentenceWiderThanTheScreen) {
     EXPECT_EQ(bar.englishWrap, 1242);
     EXPECT_EQ(bar.englishHeight, 40);
     EXPECT_EQ(bar.chineseTop, 70);
+
+    // A sentence that needs more than two lines at the wrap width gets them all, and so does a
+    // Chinese line wider than the screen; the bar grows to hold them.
+    int askedWidth = 0;
+    in.englishWrappedHeight = [&askedWidth](int width) {
+        askedWidth = width;
+        return 80;
+    };
+    in.chineseWrappedHeight = [](int) { return 40; };
+    bar = SentenceBarLayout::compute(in);
+    EXPECT_EQ(askedWidth, 1242);
+    EXPECT_EQ(bar.englishHeight, 80);
+    EXPECT_EQ(bar.chineseTop, 110);
+    EXPECT_EQ(bar.chineseHeight, 40);
+    EXPECT_EQ(bar.height, 157);
+    in.englishWrappedHeight = [](int) { return 20; }; // never fewer than two lines
+    EXPECT_EQ(SentenceBarLayout::compute(in).englishHeight, 40);
 }
 
 TEST(FullTextScrolling, ArrowsStopAtTheEndsAndReadAllFollowsByHalfAViewport) {

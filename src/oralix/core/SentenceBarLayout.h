@@ -1,5 +1,7 @@
 #pragma once
 
+#include <functional>
+
 namespace oralix {
 
 // The size of the sentence bar, which fits itself to the sentence on display. All values are
@@ -12,6 +14,10 @@ struct SentenceBarLayout {
         int lineLeft = 0;
         int screenWidth = 0;
         bool chineseShown = true;
+        // The height each line needs when wrapped within a width (a bar wider than the screen);
+        // without them a wrapped English line takes two lines and the Chinese line one.
+        std::function<int(int width)> englishWrappedHeight;
+        std::function<int(int width)> chineseWrappedHeight;
     };
 
     static constexpr int kRightMargin = 10; // beyond the longer line
@@ -26,10 +32,11 @@ struct SentenceBarLayout {
 
     int width = 0;
     bool wide = false;   // wider than the screen: the bar moves to kWideLeft
-    int englishWrap = 0; // width the English line wraps within; 0 = one line
+    int englishWrap = 0; // width the lines wrap within; 0 = one line each
     int englishTop = 0;
     int englishHeight = 0;
     int chineseTop = 0;
+    int chineseHeight = 0;
     int height = 0;
 
     static SentenceBarLayout compute(const Input& in);

@@ -33,6 +33,14 @@ bool SentenceBar::render(const OralixView& view, int screenWidth) {
     in.lineLeft = kLineLeft;
     in.screenWidth = screenWidth;
     in.chineseShown = s.chineseCheck;
+    auto wrappedHeight = [](const QFontMetrics& metrics, const QString& text) {
+        return [&metrics, text](int width) {
+            return metrics.boundingRect(QRect(0, 0, width, 100000), Qt::TextWordWrap, text)
+                .height();
+        };
+    };
+    in.englishWrappedHeight = wrappedHeight(englishMetrics, s.english);
+    in.chineseWrappedHeight = wrappedHeight(chineseMetrics, s.chinese);
     const SentenceBarLayout bar = SentenceBarLayout::compute(in);
 
     const QString colour = QStringLiteral("color: %1;").arg(colourOf(view.textColour).name());
@@ -43,12 +51,13 @@ bool SentenceBar::render(const OralixView& view, int screenWidth) {
     english_->setToolTip(s.tooltip);
     chinese_->setToolTip(s.tooltip);
     english_->setWordWrap(bar.englishWrap > 0);
+    chinese_->setWordWrap(bar.englishWrap > 0);
     const int lineWidth = bar.width - kLineLeft - SentenceBarLayout::kRightMargin;
     // The bar's own top margin is taken by the window's title strip.
     const int top = bar.englishTop - SentenceBarLayout::kEnglishTopWithChinese + 4;
     english_->setGeometry(kLineLeft, top, lineWidth, bar.englishHeight);
     chinese_->setGeometry(kLineLeft, top + bar.chineseTop - bar.englishTop, lineWidth,
-                          in.lineHeight);
+                          bar.chineseHeight);
     english_->setVisible(s.englishVisible);
     chinese_->setVisible(s.chineseCheck);
     setFixedSize(bar.width, bar.height - bar.englishTop + top);

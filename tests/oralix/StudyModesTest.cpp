@@ -135,6 +135,16 @@ TEST(StudyModes, ClickingAFullTextSentencePlaysItAndUnderlinesIt) {
     EXPECT_EQ(rig.seeks().last(), 2.5);
     EXPECT_FALSE(s.lesson().rows()[2].underline);
     EXPECT_TRUE(s.lesson().rows()[1].underline);
+
+    // A click beside the rows stops the sentence being played, read-all or not.
+    rig.clock.advance(500);
+    s.textAreaClicked();
+    EXPECT_FALSE(s.lesson().rows()[1].underline);
+    EXPECT_FALSE(s.pollRunning());
+    EXPECT_EQ(rig.player().state(), ports::MediaPlayer::State::Paused);
+    const auto plays = rig.playTimes().size();
+    rig.clock.advance(5000);
+    EXPECT_EQ(rig.playTimes().size(), plays);
 }
 
 TEST(StudyModes, LineTogglesAndPeek) {

@@ -533,9 +533,8 @@ void OralixSession::pauseResumePressed() {
 }
 
 void OralixSession::textAreaClicked() {
-    if (reader_->reading()) {
-        reader_->stop();
-    }
+    // Stops whatever the full text is playing: read-all, or a sentence clicked on.
+    reader_->stop();
 }
 
 // ---- read-along ----

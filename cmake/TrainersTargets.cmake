@@ -39,12 +39,15 @@ function(trainers_test name)
         TEST_SOURCE_DIR="${PROJECT_SOURCE_DIR}/tests")
     # Integration tests listen to the one sound server: two at once would hear each other.
     # An empty LABELS value would swallow the property after it, so labels are added only when set.
-    set(properties TIMEOUT 300 ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_MEDIA_BACKEND=gstreamer")
+    # ENVIRONMENT goes last: its value holds a ";" that splits it in two on the way to the
+    # discovery script, which would shift every property after it.
+    set(properties TIMEOUT 300)
     if(ARG_LABELS)
         list(APPEND properties LABELS "${ARG_LABELS}")
     endif()
     if("integration" IN_LIST ARG_LABELS)
         list(APPEND properties RUN_SERIAL TRUE)
     endif()
+    list(APPEND properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_MEDIA_BACKEND=gstreamer")
     gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()

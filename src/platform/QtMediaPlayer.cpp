@@ -94,9 +94,10 @@ void QtMediaPlayer::play() {
     if (atEnd_) {
         // Played again after its end the media starts over, as a fresh play would.
         atEnd_ = false;
-        player_.setPosition(0);
+        pendingSeekMs_ = pendingSeekMs_.value_or(0);
     }
     player_.play();
+    applySeek();
     updateState();
 }
 
@@ -158,13 +159,22 @@ void QtMediaPlayer::setPosition(double position) {
     }
     const qint64 ms = clampMs(std::llround(position * 1000.0));
     atEnd_ = false;
-    if (!loaded()) {
-        pendingSeekMs_ = ms;
-        return;
+    pendingSeekMs_ = ms;
+    // GStreamer drops a seek made before the media has loaded, and a seek made while paused
+    // and followed by play can leave the pipeline stalled a few hundred milliseconds later:
+    // a seek is made at once only while playing, otherwise by the next play().
+    if (loaded() && player_.playbackState() == QMediaPlayer::PlayingState) {
+        applySeek();
     }
-    pendingSeekMs_.reset();
-    player_.setPosition(ms);
     updateState();
+}
+
+void QtMediaPlayer::applySeek() {
+    if (pendingSeekMs_) {
+        const qint64 ms = clampMs(*pendingSeekMs_);
+        pendingSeekMs_.reset();
+        player_.setPosition(ms);
+    }
 }
 
 double QtMediaPlayer::duration() const {
@@ -217,14 +227,10 @@ void QtMediaPlayer::applyPending() {
     if (!hasMedia_ || !loaded()) {
         return;
     }
-    if (pendingSeekMs_) {
-        const qint64 ms = clampMs(*pendingSeekMs_);
-        pendingSeekMs_.reset();
-        player_.setPosition(ms);
-    }
     if (pendingPlay_) {
         pendingPlay_ = false;
         player_.play();
+        applySeek();
     }
     updateState();
     emit mediaLoaded();

@@ -11,6 +11,7 @@ namespace platform {
 // The default engine's player: QMediaPlayer with its own audio output, positions in seconds.
 // GStreamer drops a seek made before the media has loaded (and one made inside the loaded
 // notification), so seeks and plays asked for early are kept and applied, queued, once it loads.
+// A seek asked for while not playing is kept until the next play(); position() reports it.
 class QtMediaPlayer : public ports::MediaPlayer {
     Q_OBJECT
 public:
@@ -44,6 +45,7 @@ private:
     void onMediaStatusChanged(QMediaPlayer::MediaStatus status);
     void onError(QMediaPlayer::Error error);
     void applyPending();
+    void applySeek();
     bool loaded() const;
     qint64 clampMs(qint64 ms) const;
     void updateState();

@@ -307,6 +307,19 @@ TEST(OralixWindow, ChoosingTheRepeatOrIntervalHandsTheKeysBackToThePractice) {
     EXPECT_EQ(w.rig.session->view().repeatText, QStringLiteral("3"));
     EXPECT_EQ(window.focusWidget(), static_cast<QWidget*>(panel->studyPanel()->typingBox()));
 
+    // Picking a lesson: typed letters must not go on choosing lessons in the list.
+    auto* lessons = panel->findChild<QComboBox*>(QStringLiteral("List1"));
+    lessons->setFocus();
+    emit lessons->activated(1);
+    EXPECT_EQ(w.rig.session->view().lessons.lessonTitle, QStringLiteral("Lesson Two"));
+    EXPECT_EQ(window.focusWidget(), static_cast<QWidget*>(panel->studyPanel()->typingBox()));
+    // The line toggles and the speeds never take the keys away.
+    for (const char* name :
+         {"Check1", "Check2", "Check3", "Check4", "Option1", "Option2", "Option3"}) {
+        EXPECT_EQ(panel->findChild<QWidget*>(QLatin1String(name))->focusPolicy(), Qt::NoFocus)
+            << name;
+    }
+
     panel->tab(2)->click();
     interval->setFocus();
     emit interval->activated(2);

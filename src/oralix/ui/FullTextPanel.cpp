@@ -27,6 +27,7 @@ FullTextPanel::FullTextPanel(OralixSession& session, QWidget* parent)
     row->setContentsMargins(0, 0, 0, 0);
     showChinese_ = new QCheckBox(QStringLiteral("显示中文"), controls_);
     showChinese_->setObjectName(QStringLiteral("Check3"));
+    showChinese_->setFocusPolicy(Qt::NoFocus); // the arrow keys keep scrolling the text
     readAll_ = new QPushButton(controls_);
     readAll_->setObjectName(QStringLiteral("Command6"));
     pause_ = new QPushButton(controls_);

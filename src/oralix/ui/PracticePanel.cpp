@@ -90,9 +90,14 @@ PracticePanel::PracticePanel(OralixSession& session, QWidget* parent)
     layout->addWidget(fullText_);
     layout->addWidget(readAlong_);
 
-    connect(book_, &QComboBox::activated, this,
-            [this](int index) { session_.chooseBook(book_->itemText(index)); });
-    connect(lesson_, &QComboBox::activated, &session_, &OralixSession::chooseLesson);
+    connect(book_, &QComboBox::activated, this, [this](int index) {
+        session_.chooseBook(book_->itemText(index));
+        focusPractice();
+    });
+    connect(lesson_, &QComboBox::activated, this, [this](int index) {
+        session_.chooseLesson(index);
+        focusPractice();
+    });
     connect(repeat_, &QComboBox::activated, this, [this](int index) {
         session_.setRepeatText(repeat_->itemText(index));
         focusPractice();

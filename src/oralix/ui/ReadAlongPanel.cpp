@@ -43,6 +43,7 @@ ReadAlongPanel::ReadAlongPanel(OralixSession& session, QWidget* parent)
     }
     chineseHint_ = new QCheckBox(QStringLiteral("句子中文提示"), this);
     chineseHint_->setObjectName(QStringLiteral("Check4"));
+    chineseHint_->setFocusPolicy(Qt::NoFocus);
     layout->addWidget(chineseHint_);
 
     auto* grid = new QGridLayout;

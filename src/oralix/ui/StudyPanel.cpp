@@ -37,6 +37,9 @@ StudyPanel::StudyPanel(OralixSession& session, QWidget* parent)
     chineseCheck_->setObjectName(QStringLiteral("Check2"));
     counter_ = new QLabel(this);
     counter_->setObjectName(QStringLiteral("Frame1"));
+    // The toggles leave the keys with the typing box.
+    englishCheck_->setFocusPolicy(Qt::NoFocus);
+    chineseCheck_->setFocusPolicy(Qt::NoFocus);
     lines->addWidget(englishCheck_);
     lines->addWidget(chineseCheck_);
     lines->addStretch();
@@ -61,6 +64,7 @@ StudyPanel::StudyPanel(OralixSession& session, QWidget* parent)
     for (int i = 0; i < 3; ++i) {
         speeds_[i] = new QRadioButton(names[i], this);
         speeds_[i]->setObjectName(QStringLiteral("Option%1").arg(i + 1));
+        speeds_[i]->setFocusPolicy(Qt::NoFocus);
         speed->addWidget(speeds_[i]);
         connect(speeds_[i], &QRadioButton::clicked, this, [this, i] { session_.setSpeed(i); });
     }

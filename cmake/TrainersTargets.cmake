@@ -49,5 +49,6 @@ function(trainers_test name)
         list(APPEND properties RUN_SERIAL TRUE)
     endif()
     list(APPEND properties ENVIRONMENT "QT_QPA_PLATFORM=offscreen;QT_MEDIA_BACKEND=gstreamer")
-    gtest_discover_tests(${name} DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
+    # Test names carry their executable ("oralix_tests.LessonLoading.X"), so `-R oralix` finds them.
+    gtest_discover_tests(${name} TEST_PREFIX "${name}." DISCOVERY_TIMEOUT 60 PROPERTIES ${properties})
 endfunction()

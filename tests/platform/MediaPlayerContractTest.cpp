@@ -133,6 +133,28 @@ TEST_P(MediaPlayerContract, PauseKeepsThePositionAndPlayResumesFromIt) {
     EXPECT_GE(lowest, paused - units(0.03)) << "play resumes where it paused";
 }
 
+// The repeat of a sentence: paused at its end, sought back to its start, played again.
+TEST_P(MediaPlayerContract, SeekWhilePausedThenPlayRepeatsFromTheTarget) {
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    for (int repeat = 0; repeat < 3; ++repeat) {
+        player->setPosition(units(0.3));
+        player->play();
+        double lowest = 1e9;
+        ASSERT_TRUE(waitUntil(
+            [&] {
+                lowest = std::min(lowest, player->position());
+                return player->position() > units(1.3);
+            },
+            loadTimeoutMs))
+            << "repeat " << repeat << " stuck at " << player->position();
+        EXPECT_GE(lowest, units(0.3 - 0.06)) << "repeat " << repeat;
+        player->pause();
+        EXPECT_EQ(player->state(), State::Paused);
+        player->setPosition(units(0.3));
+        EXPECT_NEAR(player->position(), units(0.3), units(0.001)) << "the target, while paused";
+    }
+}
+
 TEST_P(MediaPlayerContract, PositionFollowsRealTime) {
     ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
     player->play();

@@ -92,9 +92,9 @@ void QtMediaPlayer::play() {
         return;
     }
     if (atEnd_) {
-        // Played again after its end the media starts over, as a fresh play would.
+        // Played again after its end the media starts over: the backend does that by itself
+        // on a play after the end, and a seek on top of it can stall the pipeline.
         atEnd_ = false;
-        pendingSeekMs_ = pendingSeekMs_.value_or(0);
     }
     player_.play();
     applySeek();

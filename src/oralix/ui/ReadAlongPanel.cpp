@@ -1,6 +1,7 @@
 #include "oralix/ui/ReadAlongPanel.h"
 
 #include "oralix/core/OralixSession.h"
+#include "oralix/ui/PanelButton.h"
 #include "platform/Fonts.h"
 
 #include <QCheckBox>
@@ -12,17 +13,6 @@
 #include <QVBoxLayout>
 
 namespace oralix::ui {
-
-namespace {
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-} // namespace
 
 ReadAlongPanel::ReadAlongPanel(OralixSession& session, QWidget* parent)
     : QWidget(parent), session_(session) {
@@ -47,14 +37,14 @@ ReadAlongPanel::ReadAlongPanel(OralixSession& session, QWidget* parent)
     layout->addWidget(chineseHint_);
 
     auto* grid = new QGridLayout;
-    auto* record = button(QStringLiteral("录音"), QStringLiteral("Command8"), this);
-    compare_ = button(QStringLiteral("对比"), QStringLiteral("Command9"), this);
-    stop_ = button(QStringLiteral("停止"), QStringLiteral("Command10"), this);
-    auto* model = button(QStringLiteral("原音"), QStringLiteral("Command11"), this);
-    playRecording_ = button(QStringLiteral("播放录音"), QStringLiteral("Command12"), this);
-    previous_ = button(QStringLiteral("上一句"), QStringLiteral("Command13"), this);
-    next_ = button(QStringLiteral("下一句"), QStringLiteral("Command14"), this);
-    auto* first = button(QStringLiteral("第一句"), QStringLiteral("Command15"), this);
+    auto* record = panelButton(QStringLiteral("录音"), QStringLiteral("Command8"), this);
+    compare_ = panelButton(QStringLiteral("对比"), QStringLiteral("Command9"), this);
+    stop_ = panelButton(QStringLiteral("停止"), QStringLiteral("Command10"), this);
+    auto* model = panelButton(QStringLiteral("原音"), QStringLiteral("Command11"), this);
+    playRecording_ = panelButton(QStringLiteral("播放录音"), QStringLiteral("Command12"), this);
+    previous_ = panelButton(QStringLiteral("上一句"), QStringLiteral("Command13"), this);
+    next_ = panelButton(QStringLiteral("下一句"), QStringLiteral("Command14"), this);
+    auto* first = panelButton(QStringLiteral("第一句"), QStringLiteral("Command15"), this);
     const QList<QPushButton*> buttons = {record,         compare_,  stop_, model,
                                          playRecording_, previous_, next_, first};
     for (int i = 0; i < buttons.size(); ++i) {

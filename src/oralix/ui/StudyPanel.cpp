@@ -1,6 +1,7 @@
 #include "oralix/ui/StudyPanel.h"
 
 #include "oralix/core/OralixSession.h"
+#include "oralix/ui/PanelButton.h"
 #include "oralix/ui/TypingBox.h"
 
 #include <QCheckBox>
@@ -12,17 +13,6 @@
 #include <QVBoxLayout>
 
 namespace oralix::ui {
-
-namespace {
-
-QPushButton* button(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus);
-    return b;
-}
-
-} // namespace
 
 StudyPanel::StudyPanel(OralixSession& session, QWidget* parent)
     : QWidget(parent), session_(session) {
@@ -47,11 +37,11 @@ StudyPanel::StudyPanel(OralixSession& session, QWidget* parent)
     layout->addLayout(lines);
 
     auto* nav = new QHBoxLayout;
-    previous_ = button(QStringLiteral("上一句"), QStringLiteral("Command2"), this);
-    next_ = button(QStringLiteral("下一句"), QStringLiteral("Command1"), this);
-    auto* first = button(QStringLiteral("第一句"), QStringLiteral("Command3"), this);
-    auto* play = button(QStringLiteral("朗读"), QStringLiteral("Command4"), this);
-    nextLesson_ = button(QStringLiteral("下一课"), QStringLiteral("Command22"), this);
+    previous_ = panelButton(QStringLiteral("上一句"), QStringLiteral("Command2"), this);
+    next_ = panelButton(QStringLiteral("下一句"), QStringLiteral("Command1"), this);
+    auto* first = panelButton(QStringLiteral("第一句"), QStringLiteral("Command3"), this);
+    auto* play = panelButton(QStringLiteral("朗读"), QStringLiteral("Command4"), this);
+    nextLesson_ = panelButton(QStringLiteral("下一课"), QStringLiteral("Command22"), this);
     for (QPushButton* b : {previous_, next_, first, play, nextLesson_}) {
         nav->addWidget(b);
     }
@@ -76,7 +66,7 @@ StudyPanel::StudyPanel(OralixSession& session, QWidget* parent)
     typing_ = new TypingBox(this);
     typing_->setMinimumWidth(220);
     typingRow->addWidget(typing_, 1);
-    auto* peek = button(QStringLiteral("提示(F9)"), QStringLiteral("Command5"), this);
+    auto* peek = panelButton(QStringLiteral("提示(F9)"), QStringLiteral("Command5"), this);
     typingRow->addWidget(peek);
     layout->addLayout(typingRow);
 

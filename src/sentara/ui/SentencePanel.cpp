@@ -2,6 +2,7 @@
 
 #include "ClickableLabel.h"
 #include "NoteBox.h"
+#include "PanelWidgets.h"
 #include "Pictures.h"
 #include "ProgressStrip.h"
 #include "StoredColour.h"
@@ -21,36 +22,6 @@
 #include <QVBoxLayout>
 
 namespace sentara::ui {
-
-namespace {
-
-QPushButton* command(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
-QLabel* label(const QString& name, const QString& text, QWidget* parent) {
-    auto* result = new QLabel(text, parent);
-    result->setObjectName(name);
-    result->setTextFormat(Qt::PlainText);
-    return result;
-}
-
-void setPointSize(QWidget* widget, double points, bool bold = false,
-                  const QString& family = QString()) {
-    QFont font = widget->font();
-    if (!family.isEmpty()) {
-        font.setFamily(family);
-    }
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    widget->setFont(font);
-}
-
-} // namespace
 
 SentencePanel::SentencePanel(const common::CourseFolder& folder, QWidget* parent)
     : QWidget(parent), folder_(folder) {

@@ -1,5 +1,6 @@
 #include "VoicePanel.h"
 
+#include "PanelWidgets.h"
 #include "platform/Fonts.h"
 #include "sentara/course/SessionView.h"
 
@@ -13,42 +14,19 @@ namespace sentara::ui {
 
 namespace {
 
-QPushButton* command(const QString& name, const QString& caption, QWidget* parent) {
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(name);
-    button->setCursor(Qt::PointingHandCursor);
-    button->setFocusPolicy(Qt::NoFocus);
-    return button;
-}
-
 QLabel* textLine(const QString& name, QWidget* parent) {
-    auto* label = new QLabel(parent);
-    label->setObjectName(name);
-    label->setTextFormat(Qt::PlainText);
-    label->setWordWrap(true);
-    label->setAlignment(Qt::AlignCenter);
-    label->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    return label;
-}
-
-void setPointSize(QWidget* widget, double points, bool bold = false,
-                  const QString& family = QString()) {
-    QFont font = widget->font();
-    if (!family.isEmpty()) {
-        font.setFamily(family);
-    }
-    font.setPointSizeF(points);
-    font.setBold(bold);
-    widget->setFont(font);
+    QLabel* line = label(name, {}, parent);
+    line->setWordWrap(true);
+    line->setAlignment(Qt::AlignCenter);
+    line->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    return line;
 }
 
 } // namespace
 
 VoicePanel::VoicePanel(QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("VoiceModePicture"));
-    title_ = new QLabel(this);
-    title_->setObjectName(QStringLiteral("VoiceTitleLabel"));
-    title_->setTextFormat(Qt::PlainText);
+    title_ = label(QStringLiteral("VoiceTitleLabel"), {}, this);
 
     auto* card = new QFrame(this);
     card->setObjectName(QStringLiteral("VoiceTextFrame"));

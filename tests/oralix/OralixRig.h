@@ -1,15 +1,9 @@
 #pragma once
 
 #include "oralix/core/OralixSession.h"
-#include "support/CourseBuilder.h"
-#include "support/ManualClock.h"
-#include "support/RecordingShell.h"
-#include "support/RecordingSoundPlayer.h"
-#include "support/ScriptedDialogs.h"
 #include "support/SentenceSpec.h"
-#include "support/SimulatedEngines.h"
+#include "support/SessionDoubles.h"
 #include "support/SimulatedPlayer.h"
-#include "support/SimulatedRecorder.h"
 
 #include <memory>
 
@@ -19,15 +13,7 @@ inline const QString kBook = QStringLiteral("Daily Talk");
 inline const QString kSharedB = QStringLiteral("Shared B");
 inline const QString kSharedA = QStringLiteral("Shared A");
 
-inline support::SentenceSpec sentence(const QString& english, const QString& chinese, double start,
-                                      double end) {
-    support::SentenceSpec spec;
-    spec.english = english;
-    spec.chinese = chinese;
-    spec.start = start;
-    spec.end = end;
-    return spec;
-}
+using support::sentence;
 
 // A course with a default engine Set.dat and a three-lesson book whose sentences are 1.5 s long.
 inline QList<support::SentenceSpec> threeSentences() {
@@ -62,14 +48,7 @@ inline common::CourseContent testContent() {
 }
 
 // The doubles and a session over a course the test fills in before start().
-struct Rig {
-    support::ManualClock clock;
-    support::CourseBuilder course;
-    support::SimulatedEngines engines{clock, course.media()};
-    support::SimulatedRecorder recorder{clock};
-    support::RecordingSoundPlayer sounds;
-    support::ScriptedDialogs dialogs;
-    support::RecordingShell shell;
+struct Rig : support::SessionDoubles {
     std::unique_ptr<oralix::OralixSession> session;
 
     // The standard book: three lessons of three sentences, each with its 10 s audio.

@@ -3,17 +3,11 @@
 #include "sentara/course/SentaraSession.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/settings/StudySettings.h"
-#include "support/CourseBuilder.h"
 #include "support/FixedScreen.h"
 #include "support/FixedTextMeasure.h"
-#include "support/ManualClock.h"
-#include "support/RecordingShell.h"
-#include "support/RecordingSoundPlayer.h"
-#include "support/ScriptedDialogs.h"
 #include "support/SentenceSpec.h"
-#include "support/SimulatedEngines.h"
+#include "support/SessionDoubles.h"
 #include "support/SimulatedPlayer.h"
-#include "support/SimulatedRecorder.h"
 
 #include <QStringList>
 #include <memory>
@@ -49,15 +43,7 @@ inline QByteArray testContentJson() {
 })";
 }
 
-inline support::SentenceSpec sen(const QString& english, const QString& chinese, double start,
-                                 double end) {
-    support::SentenceSpec spec;
-    spec.english = english;
-    spec.chinese = chinese;
-    spec.start = start;
-    spec.end = end;
-    return spec;
-}
+inline constexpr auto sen = support::sentence;
 
 // Two sentences of one second each, at 1-2 s and 3-4 s of a 10 s file.
 inline QList<support::SentenceSpec> twoSentences() {
@@ -76,14 +62,7 @@ inline sentara::StudySettings settingsAt(int node, int sentence = 1, int mode = 
     return s;
 }
 
-struct Rig {
-    support::ManualClock clock;
-    support::CourseBuilder course;
-    support::SimulatedEngines engines{clock, course.media()};
-    support::SimulatedRecorder recorder{clock};
-    support::RecordingSoundPlayer sounds;
-    support::ScriptedDialogs dialogs;
-    support::RecordingShell shell;
+struct Rig : support::SessionDoubles {
     support::FixedTextMeasure measure;
     support::FixedScreen screen;
     std::unique_ptr<sentara::SentaraSession> session;

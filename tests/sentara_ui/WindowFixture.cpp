@@ -20,11 +20,7 @@ QStringList titles(const QString& prefix, int count) {
 
 support::SentenceSpec sentence(const QString& english, const QString& chinese, double start,
                                double end, const QString& keyWord = QString()) {
-    support::SentenceSpec spec;
-    spec.english = english;
-    spec.chinese = chinese;
-    spec.start = start;
-    spec.end = end;
+    support::SentenceSpec spec = support::sentence(english, chinese, start, end);
     if (!keyWord.isEmpty()) {
         spec.keyWords << keyWord;
     }

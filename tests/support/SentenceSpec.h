@@ -24,4 +24,15 @@ struct SentenceSpec {
     QString record() const;
 };
 
+// A plain sentence with its Chinese and its start and end in seconds.
+inline SentenceSpec sentence(const QString& english, const QString& chinese, double start,
+                             double end) {
+    SentenceSpec spec;
+    spec.english = english;
+    spec.chinese = chinese;
+    spec.start = start;
+    spec.end = end;
+    return spec;
+}
+
 } // namespace support

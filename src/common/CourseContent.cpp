@@ -15,10 +15,12 @@ namespace common {
 namespace {
 
 // Reads the keys of a content object over `content`. Each reader returns false and sets
-// *error when a present key has the wrong shape; absent keys keep their value.
+// *error when a present key has the wrong shape; absent keys keep their value. Errors name a key
+// by its path: the reader's prefix ("trainer.") followed by the key.
 class ContentReader {
 public:
-    explicit ContentReader(QString* error) : error_(error) {}
+    explicit ContentReader(QString* error, const QString& prefix = QString())
+        : error_(error), prefix_(prefix) {}
 
     bool fail(const QString& key, const QString& expected) {
         if (error_)
@@ -26,19 +28,30 @@ public:
         return false;
     }
 
-    bool string(const QJsonObject& object, const QString& key, QString& target,
-                const QString& path) {
+    // The object under `key`; an absent key leaves `target` empty, so every key read from it
+    // keeps its value.
+    bool object(const QJsonObject& parent, const QString& key, QJsonObject& target) {
+        if (!parent.contains(key))
+            return true;
+        const QJsonValue value = parent.value(key);
+        if (!value.isObject())
+            return fail(prefix_ + key, QStringLiteral("对象"));
+        target = value.toObject();
+        return true;
+    }
+
+    bool string(const QJsonObject& object, const QString& key, QString& target) {
         if (!object.contains(key))
             return true;
         const QJsonValue value = object.value(key);
         if (!value.isString())
-            return fail(path, QStringLiteral("文本"));
+            return fail(prefix_ + key, QStringLiteral("文本"));
         target = value.toString();
         return true;
     }
 
-    bool strings(const QJsonObject& object, const QString& key, QStringList& target,
-                 const QString& path) {
+    bool strings(const QJsonObject& object, const QString& key, QStringList& target) {
+        const QString path = prefix_ + key;
         if (!object.contains(key))
             return true;
         const QJsonValue value = object.value(key);
@@ -83,9 +96,8 @@ public:
         return true;
     }
 
-    bool ranges(const QJsonObject& object, const QString& key, QList<LessonRange>& target,
-                const QString& path) {
-        return !object.contains(key) || rangesOf(object.value(key), target, path);
+    bool ranges(const QJsonObject& object, const QString& key, QList<LessonRange>& target) {
+        return !object.contains(key) || rangesOf(object.value(key), target, prefix_ + key);
     }
 
     bool books(const QJsonObject& object, QList<CourseContent::Book>& target) {
@@ -129,53 +141,39 @@ public:
 
 private:
     QString* error_;
+    QString prefix_;
 };
 
 bool apply(const QJsonObject& root, CourseContent& content, QString* error) {
     ContentReader read(error);
     if (!read.books(root, content.books) || !read.groupedAudio(root, content.groupedAudio) ||
-        !read.strings(root, u"videoTitles"_qs, content.videoTitles, u"videoTitles"_qs) ||
-        !read.string(root, u"videoSeriesPrefix"_qs, content.videoSeriesPrefix,
-                     u"videoSeriesPrefix"_qs) ||
-        !read.string(root, u"videoCourseTitle"_qs, content.videoCourseTitle,
-                     u"videoCourseTitle"_qs) ||
-        !read.strings(root, u"volume50Titles"_qs, content.volume50Titles, u"volume50Titles"_qs) ||
-        !read.strings(root, u"volume70Titles"_qs, content.volume70Titles, u"volume70Titles"_qs) ||
-        !read.strings(root, u"textLayoutTitles"_qs, content.textLayoutTitles,
-                      u"textLayoutTitles"_qs) ||
-        !read.string(root, u"compactTrainerProgram"_qs, content.compactTrainerProgram,
-                     u"compactTrainerProgram"_qs))
+        !read.strings(root, u"videoTitles"_qs, content.videoTitles) ||
+        !read.string(root, u"videoSeriesPrefix"_qs, content.videoSeriesPrefix) ||
+        !read.string(root, u"videoCourseTitle"_qs, content.videoCourseTitle) ||
+        !read.strings(root, u"volume50Titles"_qs, content.volume50Titles) ||
+        !read.strings(root, u"volume70Titles"_qs, content.volume70Titles) ||
+        !read.strings(root, u"textLayoutTitles"_qs, content.textLayoutTitles) ||
+        !read.string(root, u"compactTrainerProgram"_qs, content.compactTrainerProgram))
         return false;
 
-    if (root.contains(u"trainer")) {
-        if (!root.value(u"trainer").isObject())
-            return read.fail(u"trainer"_qs, QStringLiteral("对象"));
-        const QJsonObject trainer = root.value(u"trainer").toObject();
-        if (!read.string(trainer, u"titleSetA"_qs, content.titleSetA, u"trainer.titleSetA"_qs) ||
-            !read.ranges(trainer, u"titleSetARanges"_qs, content.titleSetARanges,
-                         u"trainer.titleSetARanges"_qs) ||
-            !read.string(trainer, u"titleSetB"_qs, content.titleSetB, u"trainer.titleSetB"_qs) ||
-            !read.ranges(trainer, u"titleSetBRanges"_qs, content.titleSetBRanges,
-                         u"trainer.titleSetBRanges"_qs) ||
-            !read.strings(trainer, u"videoTitles"_qs, content.trainerVideoTitles,
-                          u"trainer.videoTitles"_qs) ||
-            !read.string(trainer, u"volume70Title"_qs, content.trainerVolume70Title,
-                         u"trainer.volume70Title"_qs) ||
-            !read.string(trainer, u"volume50Title"_qs, content.trainerVolume50Title,
-                         u"trainer.volume50Title"_qs))
-            return false;
-    }
+    QJsonObject trainer;
+    ContentReader inTrainer(error, QStringLiteral("trainer."));
+    if (!read.object(root, u"trainer"_qs, trainer) ||
+        !inTrainer.string(trainer, u"titleSetA"_qs, content.titleSetA) ||
+        !inTrainer.ranges(trainer, u"titleSetARanges"_qs, content.titleSetARanges) ||
+        !inTrainer.string(trainer, u"titleSetB"_qs, content.titleSetB) ||
+        !inTrainer.ranges(trainer, u"titleSetBRanges"_qs, content.titleSetBRanges) ||
+        !inTrainer.strings(trainer, u"videoTitles"_qs, content.trainerVideoTitles) ||
+        !inTrainer.string(trainer, u"volume70Title"_qs, content.trainerVolume70Title) ||
+        !inTrainer.string(trainer, u"volume50Title"_qs, content.trainerVolume50Title))
+        return false;
 
-    if (root.contains(u"urls")) {
-        if (!root.value(u"urls").isObject())
-            return read.fail(u"urls"_qs, QStringLiteral("对象"));
-        const QJsonObject urls = root.value(u"urls").toObject();
-        if (!read.string(urls, u"dictionary"_qs, content.dictionaryUrl, u"urls.dictionary"_qs) ||
-            !read.string(urls, u"help"_qs, content.helpUrl, u"urls.help"_qs) ||
-            !read.string(urls, u"logo"_qs, content.logoUrl, u"urls.logo"_qs))
-            return false;
-    }
-    return true;
+    QJsonObject urls;
+    ContentReader inUrls(error, QStringLiteral("urls."));
+    return read.object(root, u"urls"_qs, urls) &&
+           inUrls.string(urls, u"dictionary"_qs, content.dictionaryUrl) &&
+           inUrls.string(urls, u"help"_qs, content.helpUrl) &&
+           inUrls.string(urls, u"logo"_qs, content.logoUrl);
 }
 
 std::optional<CourseContent> parseOver(const CourseContent& base, const QByteArray& json,

@@ -3,6 +3,7 @@
 #include "oralix/core/FullTextScroll.h"
 #include "oralix/core/OralixSession.h"
 #include "oralix/ui/FullTextCanvas.h"
+#include "oralix/ui/PanelButton.h"
 
 #include <QCheckBox>
 #include <QHBoxLayout>
@@ -28,18 +29,15 @@ FullTextPanel::FullTextPanel(OralixSession& session, QWidget* parent)
     showChinese_ = new QCheckBox(QStringLiteral("显示中文"), controls_);
     showChinese_->setObjectName(QStringLiteral("Check3"));
     showChinese_->setFocusPolicy(Qt::NoFocus); // the arrow keys keep scrolling the text
-    readAll_ = new QPushButton(controls_);
-    readAll_->setObjectName(QStringLiteral("Command6"));
-    pause_ = new QPushButton(controls_);
-    pause_->setObjectName(QStringLiteral("Command7"));
+    readAll_ = panelButton(QString(), QStringLiteral("Command6"), controls_);
+    pause_ = panelButton(QString(), QStringLiteral("Command7"), controls_);
     row->addWidget(showChinese_);
     row->addStretch();
     row->addWidget(readAll_);
     row->addWidget(pause_);
     layout->addWidget(controls_);
 
-    reset_ = new QPushButton(QStringLiteral("重置"), this);
-    reset_->setObjectName(QStringLiteral("Command16"));
+    reset_ = panelButton(QStringLiteral("重置"), QStringLiteral("Command16"), this);
     layout->addWidget(reset_, 0, Qt::AlignRight);
 
     scroll_ = new QScrollArea(this);
@@ -51,9 +49,6 @@ FullTextPanel::FullTextPanel(OralixSession& session, QWidget* parent)
     scroll_->setWidget(canvas_);
     layout->addWidget(scroll_);
 
-    for (QPushButton* b : {readAll_, pause_, reset_}) {
-        b->setFocusPolicy(Qt::NoFocus);
-    }
     connect(showChinese_, &QCheckBox::toggled, &session_, &OralixSession::setShowChinese);
     connect(readAll_, &QPushButton::clicked, &session_, &OralixSession::readAllPressed);
     connect(pause_, &QPushButton::clicked, &session_, &OralixSession::pauseResumePressed);

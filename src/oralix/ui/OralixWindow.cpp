@@ -2,6 +2,7 @@
 
 #include "oralix/core/OralixSession.h"
 #include "oralix/ui/Colours.h"
+#include "oralix/ui/PanelButton.h"
 #include "oralix/ui/PracticePanel.h"
 #include "oralix/ui/SentenceBar.h"
 #include "oralix/ui/SettingsWindow.h"
@@ -27,9 +28,7 @@ namespace oralix::ui {
 namespace {
 
 QPushButton* headerButton(const QString& caption, const QString& name, QWidget* parent) {
-    auto* b = new QPushButton(caption, parent);
-    b->setObjectName(name);
-    b->setFocusPolicy(Qt::NoFocus);
+    QPushButton* b = panelButton(caption, name, parent);
     b->setFlat(true);
     b->setFixedSize(24, 20);
     return b;

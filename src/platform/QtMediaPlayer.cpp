@@ -7,6 +7,7 @@
 #include <QVideoWidget>
 #include <algorithm>
 #include <cmath>
+#include <utility>
 
 namespace platform {
 
@@ -27,6 +28,12 @@ QtMediaPlayer::QtMediaPlayer(QObject* parent) : ports::MediaPlayer(parent) {
             &QtMediaPlayer::onMediaStatusChanged);
     connect(&player_, &QMediaPlayer::errorOccurred, this, &QtMediaPlayer::onError);
     connect(&player_, &QMediaPlayer::playbackStateChanged, this, &QtMediaPlayer::updateState);
+    // The duration is kept while the media is read afresh for a repeat.
+    connect(&player_, &QMediaPlayer::durationChanged, this, [this](qint64 ms) {
+        if (ms > 0) {
+            durationMs_ = ms;
+        }
+    });
 }
 
 QtMediaPlayer::~QtMediaPlayer() {
@@ -36,6 +43,9 @@ QtMediaPlayer::~QtMediaPlayer() {
 
 void QtMediaPlayer::open(const QString& path) {
     pendingSeekMs_.reset();
+    reloading_ = false;
+    playedSinceLoad_ = false;
+    durationMs_ = 0;
     pendingPlay_ = false;
     atEnd_ = false;
     path_ = path;
@@ -62,6 +72,9 @@ void QtMediaPlayer::open(const QString& path) {
 
 void QtMediaPlayer::close() {
     pendingSeekMs_.reset();
+    reloading_ = false;
+    playedSinceLoad_ = false;
+    durationMs_ = 0;
     pendingPlay_ = false;
     atEnd_ = false;
     hasMedia_ = false;
@@ -91,13 +104,28 @@ void QtMediaPlayer::play() {
         updateState();
         return;
     }
-    if (atEnd_) {
-        // Played again after its end the media starts over: the backend does that by itself
-        // on a play after the end, and a seek on top of it can stall the pipeline.
-        atEnd_ = false;
+    atEnd_ = false;
+    if (pendingSeekMs_ && playedSinceLoad_ &&
+        player_.playbackState() != QMediaPlayer::PlayingState) {
+        // Once the media has played, a seek made while paused (or after the end) and then
+        // played leaves GStreamer's sound sink stalled about 0.2 s into the play: the position
+        // freezes and the sound stops. Every sentence play is exactly that, so the media is
+        // read afresh instead (about 15 ms) and played from the target once it has loaded.
+        reloadAndPlay();
+        return;
     }
+    playedSinceLoad_ = true;
     player_.play();
     applySeek();
+    updateState();
+}
+
+void QtMediaPlayer::reloadAndPlay() {
+    reloading_ = true;
+    pendingPlay_ = true;
+    const QUrl url = player_.source();
+    player_.setSource(QUrl());
+    player_.setSource(url);
     updateState();
 }
 
@@ -178,7 +206,7 @@ void QtMediaPlayer::applySeek() {
 }
 
 double QtMediaPlayer::duration() const {
-    return hasMedia_ ? static_cast<double>(player_.duration()) / 1000.0 : 0.0;
+    return hasMedia_ ? static_cast<double>(durationMs_) / 1000.0 : 0.0;
 }
 
 void QtMediaPlayer::setVideoSurface(QObject* surface) {
@@ -227,13 +255,17 @@ void QtMediaPlayer::applyPending() {
     if (!hasMedia_ || !loaded()) {
         return;
     }
+    playedSinceLoad_ = false;
     if (pendingPlay_) {
         pendingPlay_ = false;
+        playedSinceLoad_ = true;
         player_.play();
         applySeek();
     }
     updateState();
-    emit mediaLoaded();
+    if (!std::exchange(reloading_, false)) {
+        emit mediaLoaded();
+    }
 }
 
 bool QtMediaPlayer::loaded() const {
@@ -249,7 +281,7 @@ bool QtMediaPlayer::loaded() const {
 }
 
 qint64 QtMediaPlayer::clampMs(qint64 ms) const {
-    const qint64 end = player_.duration();
+    const qint64 end = durationMs_;
     ms = std::max<qint64>(ms, 0);
     return end > 0 ? std::min(ms, end) : ms;
 }

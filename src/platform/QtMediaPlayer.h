@@ -12,6 +12,7 @@ namespace platform {
 // GStreamer drops a seek made before the media has loaded (and one made inside the loaded
 // notification), so seeks and plays asked for early are kept and applied, queued, once it loads.
 // A seek asked for while not playing is kept until the next play(); position() reports it.
+// A play after a seek back is made on the media read afresh (see play()).
 class QtMediaPlayer : public ports::MediaPlayer {
     Q_OBJECT
 public:
@@ -46,6 +47,7 @@ private:
     void onError(QMediaPlayer::Error error);
     void applyPending();
     void applySeek();
+    void reloadAndPlay();
     bool loaded() const;
     qint64 clampMs(qint64 ms) const;
     void updateState();
@@ -57,6 +59,9 @@ private:
     bool autoStart_ = false;
     bool atEnd_ = false;
     bool pendingPlay_ = false;
+    bool playedSinceLoad_ = false;
+    bool reloading_ = false; // read afresh for a repeat: not announced as newly loaded
+    qint64 durationMs_ = 0;
     std::optional<qint64> pendingSeekMs_;
     int volume_ = 100;
     State reported_ = State::NoMedia;

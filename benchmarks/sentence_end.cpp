@@ -1,7 +1,8 @@
-// What a learner hears of a sentence: 20 sentence spans of a generated sweep are each played
-// twice through a 10 ms end-of-sentence poll with a pause between the plays, on each engine,
-// while the sound server's monitor is captured. The sweep rises 2500 Hz per second within each
-// 2 s slot, so the pitch heard at the start and at the end of each play tells which media
+// What a learner hears of a sentence: a lesson of 20 sentences over a generated sweep is played
+// by the trainer's own session (the sentence view's listening loop, its 10 ms end-of-sentence
+// poll, two plays per sentence with the set pause between them, automatic advance) on each
+// engine, while the sound server's monitor is captured. The sweep rises 2500 Hz per second within
+// each 2 s slot, so the pitch heard at the start and at the end of each play tells which media
 // position was heard there. Reported, in milliseconds: the heard start and end against the
 // sentence's span (median signed error, 95th percentile of the absolute error) and the silence
 // between the two plays against the set pause. A player whose position stops moving while it
@@ -10,6 +11,16 @@
 #include "platform/PlatformEngines.h"
 #include "platform/QtClock.h"
 #include "platform/WavHeader.h"
+#include "sentara/SentaraRig.h"
+#include "sentara/course/SentaraSession.h"
+#include "support/CourseBuilder.h"
+#include "support/FixedScreen.h"
+#include "support/FixedTextMeasure.h"
+#include "support/ManualClock.h"
+#include "support/RecordingShell.h"
+#include "support/RecordingSoundPlayer.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SimulatedRecorder.h"
 
 #include <QApplication>
 #include <QEventLoop>
@@ -83,71 +94,106 @@ bool writeSweep(const QString& path) {
            file.write(data) == data.size();
 }
 
-// Plays each span twice as the listening loop does: seek, play, poll every 10 ms, pause at the
-// first position past the end, wait the pause, play again; then the next sentence.
-class Loop {
+// The real engines, keeping sight of the sentence player the session makes.
+class WatchedEngines : public ports::MediaEngines {
 public:
-    Loop(ports::MediaPlayer& player, ports::Clock& clock)
-        : player_(player), poll_(clock.createTimer(pollMs)), gap_(clock.createTimer(pauseMs)) {
-        QObject::connect(poll_.get(), &ports::Timer::timeout, [this] { onPoll(); });
-        QObject::connect(gap_.get(), &ports::Timer::timeout, [this] { onGap(); });
+    bool defaultEngineAvailable() override { return engines_.defaultEngineAvailable(); }
+    std::unique_ptr<ports::MediaPlayer> createPlayer(Engine engine, Role role) override {
+        auto player = engines_.createPlayer(engine, role);
+        if (role == Role::Sentence) {
+            sentencePlayer_ = player.get();
+        }
+        return player;
+    }
+    ports::MediaPlayer* sentencePlayer() const { return sentencePlayer_; }
+
+private:
+    platform::PlatformEngines engines_;
+    ports::MediaPlayer* sentencePlayer_ = nullptr;
+};
+
+// A course of one lesson whose audio is the sweep and whose sentences are the spans, opened in
+// the sentence view with two plays per sentence, the set pause and automatic advance.
+void writeCourse(support::CourseBuilder& course, const QByteArray& audio, Engine engine) {
+    course.content(sentara_test::testContentJson());
+    QList<support::SentenceSpec> spans;
+    for (int i = 0; i < sentences; ++i) {
+        spans << support::sentence(QStringLiteral("Sentence %1.").arg(i + 1),
+                                   QStringLiteral("第%1句。").arg(i + 1),
+                                   i * slotSeconds + spanStart, i * slotSeconds + spanEnd);
+    }
+    course.lesson(sentara_test::kFirst, 1, spans);
+    course.file(QStringLiteral("Sound/") + sentara_test::kFirst + QStringLiteral("/1.mp3"), audio);
+    sentara::StudySettings settings = sentara_test::settingsAt(1);
+    settings.readCountOf(sentara::RepeatFamily::Sen) = playsPerSentence;
+    settings.pauseOf(sentara::RepeatFamily::Sen) = pauseMs;
+    settings.playMode = 1;
+    settings.engineChoice = static_cast<int>(engine);
+    course.studySettings(settings.format());
+}
+
+// Runs the trainer's own session on the course until every sentence has had its plays and the
+// lesson starts over. A sentence player whose position stops moving while it plays for 3 s has
+// stalled: the run ends there.
+class SessionRun {
+public:
+    SessionRun(const support::CourseBuilder& course, WatchedEngines& engines, ports::Clock& clock)
+        : session_(course.folder(), clock, engines, recorder_, sounds_, dialogs_, shell_, measure_,
+                   screen_),
+          engines_(engines) {
+        QObject::connect(&watch_, &QTimer::timeout, [this] { onWatch(); });
+        watch_.setInterval(pollMs);
     }
 
     bool stalled() const { return stalled_; }
 
     void run() {
-        playSentence();
+        session_.start();
+        watch_.start();
         done_.exec();
+        watch_.stop();
+        if (auto* player = engines_.sentencePlayer()) {
+            player->pause();
+        }
     }
 
 private:
-    double unit(double seconds) const {
-        return player_.unit() == ports::MediaPlayer::Unit::Milliseconds ? seconds * 1000 : seconds;
-    }
-    void playSentence() {
-        player_.setPosition(unit(sentence_ * slotSeconds + spanStart));
-        player_.play();
-        poll_->start();
-    }
-    void onPoll() {
-        // A player whose position stops moving while it plays has stalled: give up.
-        const double now = player_.position();
+    void onWatch() {
+        if (session_.CurrentSentence() == sentences) {
+            reachedLast_ = true;
+        } else if (reachedLast_) {
+            done_.quit(); // the lesson starts over
+            return;
+        }
+        ports::MediaPlayer* player = engines_.sentencePlayer();
+        if (player == nullptr || player->state() != ports::MediaPlayer::State::Playing) {
+            stillTicks_ = 0;
+            return;
+        }
+        const double now = player->position();
         if (now != lastPosition_) {
             lastPosition_ = now;
             stillTicks_ = 0;
-        } else if (++stillTicks_ > 300) {
+        } else if (++stillTicks_ > 3000 / pollMs) {
             stalled_ = true;
-            std::fprintf(stderr, "stalled at %.3f (sentence %d, play %d)\n", now, sentence_ + 1,
-                         plays_ + 1);
-            poll_->stop();
+            std::fprintf(stderr, "stalled at %.3f (sentence %d)\n", now,
+                         session_.CurrentSentence());
             done_.quit();
-            return;
         }
-        if (player_.position() > unit(sentence_ * slotSeconds + spanEnd)) {
-            player_.pause();
-            poll_->stop();
-            ++plays_;
-            gap_->start();
-        }
-    }
-    void onGap() {
-        gap_->stop();
-        if (plays_ == playsPerSentence) {
-            plays_ = 0;
-            if (++sentence_ == sentences) {
-                done_.quit();
-                return;
-            }
-        }
-        playSentence();
     }
 
-    ports::MediaPlayer& player_;
-    std::unique_ptr<ports::Timer> poll_;
-    std::unique_ptr<ports::Timer> gap_;
+    support::ManualClock recorderClock_;
+    support::SimulatedRecorder recorder_{recorderClock_};
+    support::RecordingSoundPlayer sounds_;
+    support::ScriptedDialogs dialogs_;
+    support::RecordingShell shell_;
+    support::FixedTextMeasure measure_;
+    support::FixedScreen screen_;
+    sentara::SentaraSession session_;
+    WatchedEngines& engines_;
+    QTimer watch_;
     QEventLoop done_;
-    int sentence_ = 0;
-    int plays_ = 0;
+    bool reachedLast_ = false;
     double lastPosition_ = -1;
     int stillTicks_ = 0;
     bool stalled_ = false;
@@ -244,11 +290,17 @@ void BM_SentenceEnd(benchmark::State& state) {
     std::vector<double> gapErrors;
     std::size_t found = 0;
     bool stalled = false;
+    QFile sweepFile(sweep);
+    if (!sweepFile.open(QIODevice::ReadOnly)) {
+        state.SkipWithError("could not read the sweep");
+        return;
+    }
+    const QByteArray audio = sweepFile.readAll();
     for (auto _ : state) {
-        platform::PlatformEngines engines;
+        support::CourseBuilder course;
+        writeCourse(course, audio, engine);
+        WatchedEngines engines;
         platform::QtClock clock;
-        auto player = engines.createPlayer(engine, ports::MediaEngines::Role::Sentence);
-        player->open(sweep);
 
         QProcess parec;
         QByteArray captured;
@@ -262,9 +314,9 @@ void BM_SentenceEnd(benchmark::State& state) {
         while (captured.isEmpty()) {
             QCoreApplication::processEvents(QEventLoop::AllEvents, 10);
         }
-        Loop loop(*player, clock);
-        loop.run();
-        stalled = loop.stalled();
+        SessionRun run(course, engines, clock);
+        run.run();
+        stalled = run.stalled();
         QEventLoop settle;
         QTimer::singleShot(500, &settle, &QEventLoop::quit);
         settle.exec();

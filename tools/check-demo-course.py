@@ -434,7 +434,7 @@ def check(course, report):
                           "Set.dat: expected sentence 1 in the sentence mode")
             report.expect(values[9] == "1" and values[10] == "1000",
                           "Set.dat: expected read count 1 and pause 1000 in the sentence mode")
-            report.expect(values[33] == "1", "Set.dat: expected engine 1 (backup)")
+            report.expect(values[33] == "2", "Set.dat: expected engine 2")
             report.expect(find(course, "Book", titles[0], "1.dat") is not None,
                           "Set.dat opens Book 1 lesson 1, which has no lesson file")
     mnset = find(course, "SETTING", "mnset.dat")

@@ -41,13 +41,17 @@ QtMediaPlayer::~QtMediaPlayer() {
     player_.setVideoOutput(nullptr);
 }
 
-void QtMediaPlayer::open(const QString& path) {
+void QtMediaPlayer::forgetMedia() {
     pendingSeekMs_.reset();
     reloading_ = false;
     playedSinceLoad_ = false;
     durationMs_ = 0;
     pendingPlay_ = false;
     atEnd_ = false;
+}
+
+void QtMediaPlayer::open(const QString& path) {
+    forgetMedia();
     path_ = path;
     const QFileInfo info(path);
     if (path.isEmpty() || !info.isFile() || !info.isReadable()) {
@@ -71,12 +75,7 @@ void QtMediaPlayer::open(const QString& path) {
 }
 
 void QtMediaPlayer::close() {
-    pendingSeekMs_.reset();
-    reloading_ = false;
-    playedSinceLoad_ = false;
-    durationMs_ = 0;
-    pendingPlay_ = false;
-    atEnd_ = false;
+    forgetMedia();
     hasMedia_ = false;
     path_.clear();
     player_.stop();

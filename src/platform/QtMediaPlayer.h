@@ -48,6 +48,8 @@ private:
     void applyPending();
     void applySeek();
     void reloadAndPlay();
+    // Clears what belongs to the media open so far (pending seek and play, end, duration).
+    void forgetMedia();
     bool loaded() const;
     qint64 clampMs(qint64 ms) const;
     void updateState();

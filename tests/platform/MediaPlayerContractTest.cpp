@@ -6,6 +6,8 @@
 
 #include <QElapsedTimer>
 #include <gtest/gtest.h>
+#include <limits>
+#include <optional>
 
 namespace {
 
@@ -59,6 +61,19 @@ protected:
         return waitUntil([&] { return loaded.count() > 0; }, loadTimeoutMs);
     }
 
+    // Runs until the position passes `past`; the lowest position read on the way, or nothing
+    // when it never got there.
+    std::optional<double> lowestUntilPast(double past, int timeoutMs = loadTimeoutMs) {
+        double lowest = std::numeric_limits<double>::max();
+        const bool reached = waitUntil(
+            [&] {
+                lowest = std::min(lowest, player->position());
+                return player->position() > past;
+            },
+            timeoutMs);
+        return reached ? std::optional<double>(lowest) : std::nullopt;
+    }
+
     platform::PlatformEngines engines;
     std::unique_ptr<ports::MediaPlayer> player;
 };
@@ -91,14 +106,9 @@ TEST_P(MediaPlayerContract, SeekAskedBeforeLoadIsAppliedWhenItLoads) {
     EXPECT_EQ(player->state(), State::Playing);
 
     // Every position read while it starts lies at or after the target, never back at 0.
-    double lowest = 1e9;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            lowest = std::min(lowest, player->position());
-            return player->position() > units(1.8);
-        },
-        loadTimeoutMs));
-    EXPECT_GE(lowest, units(1.5) - units(0.03));
+    const auto lowest = lowestUntilPast(units(1.8));
+    ASSERT_TRUE(lowest);
+    EXPECT_GE(*lowest, units(1.5) - units(0.03));
     EXPECT_LT(seconds(player->position()), 2.5);
 }
 
@@ -139,15 +149,9 @@ TEST_P(MediaPlayerContract, PauseKeepsThePositionAndPlayResumesFromIt) {
     EXPECT_GT(paused, units(0.9));
 
     player->play();
-    double lowest = 1e9;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            lowest = std::min(lowest, player->position());
-            return player->position() > paused + units(1.0);
-        },
-        loadTimeoutMs))
-        << "it plays on after resuming, stuck at " << player->position();
-    EXPECT_GE(lowest, paused - units(0.03)) << "play resumes where it paused";
+    const auto lowest = lowestUntilPast(paused + units(1.0));
+    ASSERT_TRUE(lowest) << "it plays on after resuming, stuck at " << player->position();
+    EXPECT_GE(*lowest, paused - units(0.03)) << "play resumes where it paused";
 }
 
 // The repeat of a sentence: paused at its end, sought back to its start, played again. Each
@@ -157,15 +161,9 @@ TEST_P(MediaPlayerContract, SeekWhilePausedThenPlayRepeatsFromTheTarget) {
     for (int repeat = 0; repeat < 8; ++repeat) {
         player->setPosition(units(0.3));
         player->play();
-        double lowest = 1e9;
-        ASSERT_TRUE(waitUntil(
-            [&] {
-                lowest = std::min(lowest, player->position());
-                return player->position() > units(0.9);
-            },
-            loadTimeoutMs / 2))
-            << "repeat " << repeat << " stuck at " << player->position();
-        EXPECT_GE(lowest, units(0.3 - 0.06)) << "repeat " << repeat;
+        const auto lowest = lowestUntilPast(units(0.9), loadTimeoutMs / 2);
+        ASSERT_TRUE(lowest) << "repeat " << repeat << " stuck at " << player->position();
+        EXPECT_GE(*lowest, units(0.3 - 0.06)) << "repeat " << repeat;
         player->pause();
         EXPECT_EQ(player->state(), State::Paused);
         player->setPosition(units(0.3));
@@ -257,14 +255,9 @@ TEST_P(MediaPlayerContract, EndOfMediaPausesAtTheEndAndAnnouncesIt) {
     ASSERT_TRUE(waitUntil([&] { return finished.count() > 1; }, loadTimeoutMs));
     player->setPosition(units(2.0));
     player->play();
-    double lowest = 1e9;
-    ASSERT_TRUE(waitUntil(
-        [&] {
-            lowest = std::min(lowest, player->position());
-            return player->position() > units(2.3);
-        },
-        loadTimeoutMs));
-    EXPECT_GE(lowest, units(2.0) - units(0.03));
+    const auto lowest = lowestUntilPast(units(2.3));
+    ASSERT_TRUE(lowest);
+    EXPECT_GE(*lowest, units(2.0) - units(0.03));
 }
 
 TEST_P(MediaPlayerContract, StopRewindsToTheStart) {

@@ -78,25 +78,30 @@ Resolved resolveFrom(const QString& folder, const QStringList& parts, qsizetype 
 
 } // namespace
 
-CourseFolder::CourseFolder(QString root) : root_(QDir::cleanPath(std::move(root))) {
+CourseFolder::CourseFolder(QString root, QString programDir)
+    : root_(QDir::cleanPath(std::move(root))),
+      programDir_(programDir.isEmpty() ? root_ : QDir::cleanPath(std::move(programDir))) {
 }
 
 CourseFolder CourseFolder::fromApplication(const QStringList& arguments) {
+    QString programDir;
+    if (QCoreApplication::instance())
+        programDir = QCoreApplication::applicationDirPath();
+    else if (!arguments.isEmpty())
+        programDir = QFileInfo(arguments.first()).absolutePath();
+    else
+        programDir = QDir::currentPath();
     for (qsizetype i = 1; i < arguments.size(); ++i) {
         const QString& argument = arguments.at(i);
         if (argument == u"--course" && i + 1 < arguments.size())
-            return CourseFolder(QFileInfo(arguments.at(i + 1)).absoluteFilePath());
+            return CourseFolder(QFileInfo(arguments.at(i + 1)).absoluteFilePath(), programDir);
         if (argument.startsWith(u"--course="))
-            return CourseFolder(QFileInfo(argument.mid(9)).absoluteFilePath());
+            return CourseFolder(QFileInfo(argument.mid(9)).absoluteFilePath(), programDir);
     }
     const QString fromEnvironment = qEnvironmentVariable("TRAINER_COURSE_DIR");
     if (!fromEnvironment.isEmpty())
-        return CourseFolder(QFileInfo(fromEnvironment).absoluteFilePath());
-    if (QCoreApplication::instance())
-        return CourseFolder(QCoreApplication::applicationDirPath());
-    if (!arguments.isEmpty())
-        return CourseFolder(QFileInfo(arguments.first()).absolutePath());
-    return CourseFolder(QDir::currentPath());
+        return CourseFolder(QFileInfo(fromEnvironment).absoluteFilePath(), programDir);
+    return CourseFolder(programDir);
 }
 
 QString CourseFolder::resolve(const QString& relative) const {
@@ -163,7 +168,7 @@ QString CourseFolder::contentFile() const {
 }
 
 QString CourseFolder::programFile(const QString& name) const {
-    return resolve(name);
+    return CourseFolder(programDir_).resolve(name);
 }
 
 } // namespace common

@@ -13,13 +13,16 @@ namespace common {
 // This is the only place where course paths are built.
 class CourseFolder {
 public:
-    explicit CourseFolder(QString root);
+    // `programDir` is the folder of the programs themselves; empty when it is the course folder.
+    explicit CourseFolder(QString root, QString programDir = QString());
 
     // The folder of the running executable, unless the learner chose another one with the
     // command-line option "--course <folder>" or the environment variable TRAINER_COURSE_DIR.
     static CourseFolder fromApplication(const QStringList& arguments);
 
     QString root() const { return root_; }
+    // The folder of the executables (the course folder unless another one was chosen).
+    QString programDir() const { return programDir_; }
 
     // Resolves a path relative to the root; components are separated by "/" or "\".
     QString resolve(const QString& relative) const;
@@ -38,10 +41,11 @@ public:
     QString dictionaryFile() const;                 // lib.dll
     QString recorderFile() const;                   // Recorder.wav
     QString contentFile() const;                    // SETTING/Content.json
-    QString programFile(const QString& name) const; // <name> beside the programs
+    QString programFile(const QString& name) const; // <name> in the program folder
 
 private:
     QString root_;
+    QString programDir_;
 };
 
 } // namespace common

@@ -79,8 +79,11 @@ TEST(CourseFolder, ChosenFromTheCommandLineTheEnvironmentOrTheProgram) {
     EXPECT_EQ(CourseFolder::fromApplication({"/opt/trainer/Sentara", "--course=/srv/c2"}).root(),
               "/srv/c2");
     qputenv("TRAINER_COURSE_DIR", "/home/learner/course");
-    EXPECT_EQ(CourseFolder::fromApplication({"/opt/trainer/Sentara"}).root(),
-              "/home/learner/course");
+    const CourseFolder fromEnvironment = CourseFolder::fromApplication({"/opt/trainer/Sentara"});
+    EXPECT_EQ(fromEnvironment.root(), "/home/learner/course");
+    // The programs stay where they are, whichever course they work on.
+    EXPECT_EQ(fromEnvironment.programDir(), "/opt/trainer");
+    EXPECT_EQ(fromEnvironment.programFile("Oralix"), "/opt/trainer/Oralix");
     EXPECT_EQ(
         CourseFolder::fromApplication({"/opt/trainer/Sentara", "--course", "/srv/course"}).root(),
         "/srv/course");

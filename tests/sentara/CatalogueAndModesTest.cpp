@@ -88,6 +88,32 @@ TEST(CatalogueClicks, ALessonLoadEmptiesTheSpellingBoxAndEachSentenceTheDictatio
     EXPECT_EQ(cleared, QList<FocusTarget>{FocusTarget::DictationInput});
 }
 
+TEST(CatalogueClicks, EveryLessonLoadPutsTheTextPanelsBackAtTheTop) {
+    Rig rig;
+    rig.lesson(kFirst, 1, three()).lesson(kFirst, 2, three());
+    StudySettings start = settingsAt(2, 1, 3);
+    start.sentencePanelTop = -2500;
+    start.sentenceHandleTop = 700;
+    rig.settings(start);
+    SentaraSession& s = rig.start();
+    // At start-up the list goes back where the learner left it.
+    EXPECT_EQ(s.settings().sentencePanelTop, -2500);
+    EXPECT_EQ(s.settings().sentenceHandleTop, 700);
+    const int movedAtStart = s.view().mode.textPanelsMoved;
+
+    s.TreeView1_NodeClick(3);
+    ASSERT_EQ(s.view().lesson.lesson, 2);
+    EXPECT_EQ(s.view().mode.sentencePanelTop, 0);
+    EXPECT_EQ(s.view().mode.sentenceHandleTop, sentara::kScrollHandleStart);
+    EXPECT_GT(s.view().mode.textPanelsMoved, movedAtStart);
+    // What the window reports is what is saved.
+    s.setSentencePanelPositions(-600, 420);
+    s.shutdown();
+    const std::optional<StudySettings> saved = StudySettings::read(rig.course.folder());
+    EXPECT_EQ(saved->sentencePanelTop, -600);
+    EXPECT_EQ(saved->sentenceHandleTop, 420);
+}
+
 TEST(ModeSwitch, TabFiveOnlyForTheVideoCourse) {
     Rig rig;
     rig.lesson(kFirst, 1, three()).settings(settingsAt(2));
@@ -155,6 +181,17 @@ TEST(ModeSwitch, FocusRuleByMode) {
         EXPECT_EQ(s.view().mode.focus, target) << tab;
         EXPECT_EQ(targets.isEmpty(), target == FocusTarget::None) << tab;
     }
+}
+
+TEST(ModeSwitch, TheFillInBoxGetsTheFocusOnlyWhileItIsShown) {
+    Rig rig; // no lesson: no fill-in word, so no box laid over one
+    SentaraSession& s = rig.start();
+    QList<sentara::FocusTarget> targets;
+    QObject::connect(&s, &SentaraSession::focusRequested,
+                     [&](sentara::FocusTarget t) { targets << t; });
+    s.TabImage_Click(9);
+    EXPECT_EQ(s.view().mode.focus, sentara::FocusTarget::None);
+    EXPECT_TRUE(targets.isEmpty());
 }
 
 TEST(ModeSwitch, DictationSubModeMovesBetweenTabsFourAndSeven) {

@@ -21,12 +21,12 @@ void exercise(Rig& rig, SentaraSession& s) {
         rig.clock.advance(3000);
     }
     s.TabImage_Click(2);
-    s.SenChineseCheckImage_Click();
+    s.sentenceBrowsing().toggleChinese();
     s.VideoReadCommand_Click();
     rig.clock.advance(3000);
     s.AllReadCommand_Click();
     rig.clock.advance(3000);
-    s.SenNoteText_LostFocus(QStringLiteral("note"));
+    s.sentenceBrowsing().saveNote(QStringLiteral("note"));
     const sentara::SessionView v = s.view();
     EXPECT_GE(v.sentence.current, 0);
     EXPECT_LE(v.sentence.current, v.sentence.count);

@@ -2,6 +2,8 @@
 
 #include "sentara/course/SentaraSession.h"
 #include "sentara/modes/ListeningLoop.h"
+#include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/WordPanel.h"
 #include "sentara/settings/StudySettings.h"
 #include "support/FixedScreen.h"
 #include "support/FixedTextMeasure.h"
@@ -66,6 +68,7 @@ struct Rig : support::SessionDoubles {
     support::FixedTextMeasure measure;
     support::FixedScreen screen;
     std::unique_ptr<sentara::SentaraSession> session;
+    QString programDir; // where the programs live; empty: in the course folder
 
     Rig() { course.content(testContentJson()); }
 
@@ -84,7 +87,8 @@ struct Rig : support::SessionDoubles {
 
     sentara::SentaraSession& start() {
         session = std::make_unique<sentara::SentaraSession>(
-            course.folder(), clock, engines, recorder, sounds, dialogs, shell, measure, screen);
+            common::CourseFolder(course.folder().root(), programDir), clock, engines, recorder,
+            sounds, dialogs, shell, measure, screen);
         session->start();
         return *session;
     }

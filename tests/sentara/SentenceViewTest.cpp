@@ -150,7 +150,7 @@ TEST(SentenceChinese, ToggleTwiceReturnsToTheFirstState) {
     EXPECT_FALSE(off.sentence.notePlaceholderVisible);
     EXPECT_EQ(off.sentence.chineseTogglePicture, "check_0.jpg");
     EXPECT_EQ(captionOf(off), "显示中文");
-    s.SenChineseCheckImage_Click();
+    s.sentenceBrowsing().toggleChinese();
     const sentara::SessionView back = s.view();
     EXPECT_EQ(back.sentence.chineseVisible, first.sentence.chineseVisible);
     EXPECT_EQ(back.sentence.notePlaceholderVisible, first.sentence.notePlaceholderVisible);
@@ -166,10 +166,10 @@ TEST(SentenceNotes, SavedIntoTheLessonFileWithSeparatorsMadeSafe) {
     SentaraSession& s = rig.start();
     EXPECT_TRUE(s.view().sentence.notePlaceholderVisible);
     EXPECT_EQ(s.view().sentence.notePlaceholder, "[点此添加注释]");
-    s.NoneNoteLabel_Click();
+    s.sentenceBrowsing().openNoteBox();
     EXPECT_FALSE(s.view().sentence.notePlaceholderVisible);
 
-    EXPECT_TRUE(s.SenNoteText_LostFocus(QStringLiteral("a#b*c^d$e◆ 注意")));
+    EXPECT_TRUE(s.sentenceBrowsing().saveNote(QStringLiteral("a#b*c^d$e◆ 注意")));
     const QString text = lessonFileText(rig, kFirst, 1);
     EXPECT_TRUE(text.contains(QStringLiteral("#a＃b＊c＾d＄e◇ 注意#1#extra*")))
         << text.toStdString();
@@ -178,7 +178,7 @@ TEST(SentenceNotes, SavedIntoTheLessonFileWithSeparatorsMadeSafe) {
     EXPECT_EQ(s.view().lesson.keyWordCount, 0);
 
     // An emptied note is removed and the placeholder is back on the next display.
-    EXPECT_TRUE(s.SenNoteText_LostFocus(QString()));
+    EXPECT_TRUE(s.sentenceBrowsing().saveNote(QString()));
     s.SenNextCommand_Click();
     s.SenBackCommand_Click();
     EXPECT_TRUE(s.view().sentence.notePlaceholderVisible);
@@ -194,7 +194,7 @@ TEST(SentenceNotes, TextGbkCannotEncodeIsRefusedAndTheFileIsUntouched) {
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
     const QByteArray before = file.readAll();
     file.close();
-    EXPECT_FALSE(s.SenNoteText_LostFocus(QStringLiteral("好 \U0001F600")));
+    EXPECT_FALSE(s.sentenceBrowsing().saveNote(QStringLiteral("好 \U0001F600")));
     ASSERT_EQ(rig.dialogs.messages().size(), 1);
     EXPECT_TRUE(rig.dialogs.messages()[0].text.contains(QStringLiteral("注释未保存")));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
@@ -213,10 +213,10 @@ TEST(SentenceNotes, SwitchingTheChineseLineOnCoversTheNoteBoxUntilClicked) {
     EXPECT_EQ(s.view().sentence.note, "trimmed note");
     EXPECT_FALSE(s.view().sentence.notePlaceholderVisible);
     // The placeholder covers the box when the Chinese line comes back, a written note included.
-    s.SenChineseCheckImage_Click();
+    s.sentenceBrowsing().toggleChinese();
     EXPECT_TRUE(s.view().sentence.noteBoxVisible);
     EXPECT_TRUE(s.view().sentence.notePlaceholderVisible);
-    s.NoneNoteLabel_Click();
+    s.sentenceBrowsing().openNoteBox();
     EXPECT_FALSE(s.view().sentence.notePlaceholderVisible);
     // Shown again, a sentence with a note has its box uncovered.
     s.SenNextCommand_Click();
@@ -233,18 +233,18 @@ TEST(SentenceNotes, ANoteBeingTypedIsSavedWhenTheSentenceMovesOn) {
     st.playMode = 1; // the automatic advance moves on while the learner types
     rig.lesson(kFirst, 1, lessonOf(3)).settings(st);
     SentaraSession& s = rig.start();
-    s.NoneNoteLabel_Click();
-    s.SenNoteText_Changed(QStringLiteral("first#draft"));
+    s.sentenceBrowsing().openNoteBox();
+    s.sentenceBrowsing().editNote(QStringLiteral("first#draft"));
     rig.clock.advance(1600); // 510 ms play + 1000 ms pause: sentence 2
     ASSERT_EQ(s.CurrentSentence(), 2);
     EXPECT_TRUE(lessonFileText(rig, kFirst, 1).contains(QStringLiteral("#first＃draft#")));
     EXPECT_EQ(s.view().lesson.sentences[0].number, 1);
 
-    s.SenNoteText_Changed(QStringLiteral("second"));
+    s.sentenceBrowsing().editNote(QStringLiteral("second"));
     s.KeyDown(sentara::ShortcutKey::PageDown);
     EXPECT_TRUE(lessonFileText(rig, kFirst, 1).contains(QStringLiteral("#second#")));
 
-    s.SenNoteText_Changed(QStringLiteral("third"));
+    s.sentenceBrowsing().editNote(QStringLiteral("third"));
     s.shutdown();
     EXPECT_TRUE(lessonFileText(rig, kFirst, 1).contains(QStringLiteral("#third#")));
 }

@@ -83,7 +83,7 @@ TEST(SessionStartup, NoLessonAtAllLeavesAnEmptyButWorkingSession) {
     s.SenBackCommand_Click();
     s.SenPlayCommand_Click();
     EXPECT_TRUE(s.KeyDown(sentara::ShortcutKey::F7));
-    EXPECT_FALSE(s.SenNoteText_LostFocus(QStringLiteral("x")));
+    EXPECT_FALSE(s.sentenceBrowsing().saveNote(QStringLiteral("x")));
     rig.clock.advance(5000);
     EXPECT_FALSE(s.view().sentence.backEnabled);
     EXPECT_FALSE(s.view().sentence.nextEnabled);
@@ -145,17 +145,25 @@ TEST(SessionStartup, FocusTimerGivesTheFocusToTheModeInputOnce) {
     EXPECT_EQ(targets, QList<sentara::FocusTarget>{sentara::FocusTarget::SpellingInput});
 }
 
-TEST(SessionStartup, MiniWindowWritesSettingsAndStartsTheCompactTrainer) {
+TEST(SessionStartup, MiniWindowWritesSettingsAndStartsTheCompactTrainerOnTheSameCourse) {
     Rig rig;
     rig.lesson(kFirst, 1, sentences(3));
+    // The course was chosen on the command line: the programs live elsewhere.
+    rig.programDir = QStringLiteral("/opt/trainer");
     SentaraSession& s = rig.start();
     s.SenNextCommand_Click();
+    s.MiniLabel_MouseUp();
+    ASSERT_EQ(rig.shell.started().size(), 1);
+    EXPECT_EQ(rig.shell.started().front().program, QStringLiteral("/opt/trainer/Oralix"));
+    EXPECT_EQ(rig.shell.started().front().arguments,
+              (QStringList{QStringLiteral("--course"), rig.course.folder().root()}));
+    EXPECT_EQ(StudySettings::read(rig.course.folder())->resumeSentence, 2);
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+
     rig.shell.setStartResult(false);
     s.MiniLabel_MouseUp();
-    EXPECT_EQ(rig.shell.programs(),
-              QStringList{rig.course.folder().programFile(QStringLiteral("Oralix"))});
-    EXPECT_EQ(StudySettings::read(rig.course.folder())->resumeSentence, 2);
-    EXPECT_TRUE(rig.dialogs.messages().isEmpty()) << "a failed start is not an error here";
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_TRUE(rig.dialogs.texts().front().contains(QStringLiteral("无法启动迷你窗口程序")));
 }
 
 TEST(SessionStartup, SettingsRoundTripThroughTheSessionRestoreEveryOption) {

@@ -31,4 +31,16 @@ inline void key(QWidget* widget, int code, Qt::KeyboardModifiers modifiers = {})
     QApplication::processEvents();
 }
 
+// Text typed into a widget key by key, as a keyboard would deliver it.
+inline void typeText(QWidget* widget, const QString& text) {
+    for (const char32_t codePoint : text.toUcs4()) {
+        const QString c = QString::fromUcs4(&codePoint, 1);
+        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, c);
+        QApplication::sendEvent(widget, &press);
+        QKeyEvent release(QEvent::KeyRelease, 0, Qt::NoModifier, c);
+        QApplication::sendEvent(widget, &release);
+    }
+    QApplication::processEvents();
+}
+
 } // namespace uitest

@@ -7,7 +7,9 @@
 #include "common/ports/Screen.h"
 #include "common/ports/Shell.h"
 #include "sentara/course/SessionCore.h"
+#include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/SentenceNote.h"
+#include "sentara/modes/WordPanel.h"
 
 #include <QDir>
 #include <QStringList>
@@ -111,6 +113,8 @@ void SentaraSession::start() {
         d->study.resumeSentence = 1;
         d->selectNode(d->firstLessonNode());
     }
+    const double savedPanelTop = d->study.sentencePanelTop;
+    const double savedHandleTop = d->study.sentenceHandleTop;
     d->LoadLesson();
     if (!d->lesson.isLoaded() && d->study.catalogueNodeIndex != d->firstLessonNode()) {
         // The saved lesson is gone: start on the first lesson of the course instead.
@@ -118,6 +122,10 @@ void SentaraSession::start() {
         d->selectNode(d->firstLessonNode());
         d->LoadLesson();
     }
+    // The list goes back where the learner left it, once the lesson is in place.
+    d->study.sentencePanelTop = savedPanelTop;
+    d->study.sentenceHandleTop = savedHandleTop;
+    ++d->state.textPanelsMoved;
     if (!d->lesson.isLoaded()) {
         // A wrong or empty course folder: say where the programs looked, rather than an empty
         // window.
@@ -150,7 +158,14 @@ void SentaraSession::shutdown() {
 
 void SentaraSession::MiniLabel_MouseUp() {
     SetDat();
-    d->shell.startDetached(d->folder.programFile(d->content.compactTrainerProgram));
+    // The compact trainer lives beside this program and opens the same course folder, also when
+    // that folder was chosen on the command line or in the environment.
+    const QString program = d->folder.programFile(d->content.compactTrainerProgram);
+    if (!d->shell.startDetached(program, {QStringLiteral("--course"), d->folder.root()})) {
+        d->dialogs.info(tipTitle(),
+                        QStringLiteral("无法启动迷你窗口程序“%1”。请确认它与本程序在同一文件夹中。")
+                            .arg(QDir::toNativeSeparators(program)));
+    }
 }
 
 // --- Catalogue ----------------------------------------------------------------------------------
@@ -178,6 +193,9 @@ void SentaraSession::TabImage_Click(int index) {
     d->ShowModePanel();
     FocusModeInput();
     d->loop.stopAll();
+    for (ModeComponent* mode : d->modes) {
+        mode->modeSwitched();
+    }
     emit changed();
 }
 
@@ -216,36 +234,6 @@ void SentaraSession::SenPlayCommand_Click() {
 void SentaraSession::AutoPlaySentence() {
     d->loop.AutoPlaySentence();
     emit changed();
-}
-
-// --- Sentence view -------------------------------------------------------------------------------
-
-void SentaraSession::SenChineseCheckImage_Click() {
-    const bool on = d->study.senChineseCheck != 1;
-    d->study.senChineseCheck = on ? 1 : 0;
-    // Switched on, the placeholder covers the note box until it is clicked, a written note
-    // included; the next sentence shown uncovers a box that holds a note.
-    d->state.notePlaceholderVisible = on;
-    emit changed();
-}
-
-void SentaraSession::NoneNoteLabel_Click() {
-    d->state.notePlaceholderVisible = false;
-    emit focusRequested(FocusTarget::NoteBox);
-    emit changed();
-}
-
-bool SentaraSession::SenNoteText_LostFocus(const QString& text) {
-    d->noteDraft.reset();
-    const bool saved = d->saveNote(d->state.currentSentence, text);
-    emit changed();
-    return saved;
-}
-
-void SentaraSession::SenNoteText_Changed(const QString& text) {
-    if (d->lesson.isLoaded() && d->state.currentSentence >= 1) {
-        d->noteDraft = std::make_pair(d->state.currentSentence, text);
-    }
 }
 
 // --- Continuous play ---------------------------------------------------------------------------
@@ -388,7 +376,7 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
 
 void SentaraSession::toggleOption(OptionToggle toggle) {
     if (toggle == OptionToggle::SenChinese) {
-        SenChineseCheckImage_Click();
+        d->sentenceBrowsing.toggleChinese();
         return;
     }
     const bool on = !OptionFamilies::toggleState(toggle, d->study);
@@ -456,13 +444,20 @@ void SentaraSession::Option4_MouseUp() {
 // --- Keys ----------------------------------------------------------------------------------------
 
 bool SentaraSession::KeyDown(ShortcutKey key) {
+    if (key == ShortcutKey::Ctrl) {
+        d->state.ctrlHeld = true;
+        return false;
+    }
+    for (ModeComponent* component : d->modes) {
+        if (component->keyDown(key)) {
+            emit changed();
+            return true;
+        }
+    }
     const int mode = d->study.modeIndex;
     const int current = d->state.currentSentence;
     const int n = d->lesson.SentenceCount();
     switch (key) {
-    case ShortcutKey::Ctrl:
-        d->state.ctrlHeld = true;
-        return false;
     case ShortcutKey::PageUp:
     case ShortcutKey::PageDown: {
         if (mode == 9) {
@@ -535,12 +530,17 @@ void SentaraSession::ReadWord(const QString& word) {
     d->loop.ReadWord(word);
 }
 
+void SentaraSession::hideWordPanel() {
+    d->wordPanel.hide();
+    emit changed();
+}
+
 // --- State
 // ---------------------------------------------------------------------------------------------
 
 SessionView SentaraSession::view() const {
-    return SessionViewBuilder::build(
-        {d->state, d->study, d->lesson, d->content, d->loop, d->voice});
+    return SessionViewBuilder::build({d->state, d->study, d->lesson, d->content, d->loop, d->voice,
+                                      d->sentenceBrowsing, d->wordPanel});
 }
 
 const StudySettings& SentaraSession::settings() const {
@@ -584,6 +584,12 @@ VoiceControl& SentaraSession::voice() {
 }
 ListeningLoop& SentaraSession::loop() {
     return d->loop;
+}
+SentenceBrowsing& SentaraSession::sentenceBrowsing() {
+    return d->sentenceBrowsing;
+}
+WordPanel& SentaraSession::wordPanel() {
+    return d->wordPanel;
 }
 
 } // namespace sentara

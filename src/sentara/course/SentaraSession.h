@@ -14,15 +14,17 @@
 //   connect(&session, &SentaraSession::inputCleared, window, &MainWindow::clearInput);
 //   session.attachVideoSurface(videoWidget); // where video lessons show their picture
 //   session.start();                         // the start-up sequence; shows the saved lesson
-//   ...                                      // clicks, keys and menu commands; the note box
-//                                            // forwards edits (SenNoteText_Changed) and its
-//                                            // focus loss (SenNoteText_LostFocus); before
-//                                            // closing, setSentencePanelPositions()
+//   ...                                      // clicks, keys and menu commands, to the session
+//                                            // and to the modes' components (the note box
+//                                            // forwards each edit and its focus loss to
+//                                            // sentenceBrowsing()); before closing,
+//                                            // setSentencePanelPositions()
 //   session.shutdown();                      // however the window closes: writes Set.dat
 // Message boxes go through the Dialogs port and return when the learner closes them.
 // catalogue() is built once by start() and never changes; render it once.
 
 #include "sentara/course/SessionView.h"
+#include "sentara/course/ShortcutKey.h"
 #include "sentara/settings/OptionFamilies.h"
 #include "sentara/settings/StudySettings.h"
 
@@ -54,27 +56,8 @@ class Catalogue;
 class LoadedLesson;
 class VoiceControl;
 class ListeningLoop;
-
-// The keys the main window maps to commands before its controls see them.
-enum class ShortcutKey {
-    Backspace,
-    Ctrl,
-    PageUp,
-    PageDown,
-    Home,
-    F1,
-    F2,
-    F3,
-    F4,
-    F5,
-    F6,
-    F7,
-    F8,
-    F9,
-    F10,
-    F12,
-    Other,
-};
+class SentenceBrowsing;
+class WordPanel;
 
 class SentaraSession : public QObject {
     Q_OBJECT
@@ -96,8 +79,8 @@ public:
     // The main window closes (close command, window manager, end of the session): stops the
     // timers and players and writes Set.dat.
     void shutdown();
-    // The mini-window command: writes Set.dat and starts the compact trainer beside this
-    // program, detached. A failure to start it is not an error here.
+    // The mini-window command: writes Set.dat and starts the compact trainer from the program
+    // folder on the same course folder, detached; says so when it cannot be started.
     void MiniLabel_MouseUp();
 
     // --- Catalogue -----------------------------------------------------------------------------
@@ -119,20 +102,6 @@ public:
     void SenNextCommand_Click();   // next sentence (never wraps)
     void SenPlayCommand_Click();   // play the sentence once, restarting the read count
     void AutoPlaySentence();       // plays the sentence if the mode's read count asks for it (F7)
-
-    // --- Sentence view ---------------------------------------------------------------------------
-    void SenChineseCheckImage_Click(); // the "中文" toggle (picture, caption or menu entry)
-    void NoneNoteLabel_Click();        // the note placeholder: hides it, focuses the note box
-    // The note box lost the focus: stores `text` as the note of the current sentence and writes
-    // the lesson file. "#", "*", "^" and "$" are stored as "＃", "＊", "＾", "＄" (they would break
-    // the record). A note GBK cannot encode is refused with a message and nothing is written.
-    // Returns whether the lesson file now holds the note.
-    bool SenNoteText_LostFocus(const QString& text);
-    // The learner edited the note box (call it for the learner's edits only, e.g. on
-    // QLineEdit::textEdited, not when a render fills the box). The text is saved like a focus
-    // loss as soon as the sentence changes or the program closes, so a note typed while a key or
-    // the automatic advance moves on is not lost.
-    void SenNoteText_Changed(const QString& text);
 
     // --- Continuous play (the video mode's play command) ----------------------------------------
     // Plays on from the current sentence without seeking; the display follows the audio until the
@@ -202,6 +171,8 @@ public:
     void attachVideoSurface(QObject* surface);
     // Pronounces a word from Word/<c>/<word>.wav after a 10 ms delay.
     void ReadWord(const QString& word);
+    // A click beside the words (a panel's background, the video surface) closes the word panel.
+    void hideWordPanel();
 
     // --- State -----------------------------------------------------------------------------------
     SessionView view() const;
@@ -223,6 +194,10 @@ public:
     LoadedLesson& lesson();
     VoiceControl& voice();
     ListeningLoop& loop();
+
+    // --- The study modes' components: the window forwards each panel's events to its mode ---
+    SentenceBrowsing& sentenceBrowsing(); // mode 2: Chinese line, notes, word clicks
+    WordPanel& wordPanel();               // the word look-up panel of every mode
 
 signals:
     // Something the window shows has changed; render view().

@@ -2,8 +2,8 @@
 
 #include "common/TextFile.h"
 #include "common/ports/Dialogs.h"
-#include "sentara/modes/SentenceNote.h"
 
+#include <QDir>
 #include <QFileInfo>
 
 namespace sentara {
@@ -21,7 +21,10 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
                          const ports::TextMeasure& measure, const ports::Screen& screen)
     : q(q), folder(folder), recorder(recorder), sounds(sounds), dialogs(dialogs), shell(shell),
       measure(measure), screen(screen), voice(engines, folder), loop(clock, voice, *this),
+      wordPanel(dictionary, content, shell, *this),
+      sentenceBrowsing(lesson, study, dialogs, wordPanel, *this),
       focusTimer(clock.createTimer(kFocusDelayMs)), layoutTimer(clock.createTimer(kLayoutDelayMs)) {
+    addMode(sentenceBrowsing);
 }
 
 void SessionCore::LoadLesson() {
@@ -50,6 +53,7 @@ void SessionCore::LoadLesson() {
         }
     } else {
         previousLesson = std::make_pair(study.catalogueNodeIndex, selection);
+        resetTextPanels();
         state.mediaPath = folder.mediaFile(
             selection.book, LessonMedia::fileName(content, selection.book, selection.lesson));
         voice.VoiceSet(LessonMedia::sentenceVolume(content, selection.book));
@@ -58,6 +62,9 @@ void SessionCore::LoadLesson() {
         state.resultsText =
             common::TextFile::read(folder.resultsFile(selection.book)).value_or(QString());
         lesson = LoadedLesson(selection.book, selection.lesson, study.catalogueNodeIndex, *text);
+        for (ModeComponent* mode : modes) {
+            mode->lessonLoaded();
+        }
         state.currentSentence = study.resumeSentence;
         ShowSentence();
         loop.AutoPlaySentence();
@@ -76,7 +83,13 @@ void SessionCore::LoadLesson() {
         voice.VoiceSetPosition(SentenceStart());
         loop.startContinuousPlay();
     }
-    afterSentenceChange();
+    RefreshFillInWord();
+}
+
+void SessionCore::resetTextPanels() {
+    study.sentencePanelTop = 0;
+    study.sentenceHandleTop = kScrollHandleStart;
+    ++state.textPanelsMoved;
 }
 
 void SessionCore::ShowSentence() {
@@ -87,8 +100,7 @@ void SessionCore::ShowSentence() {
     const common::SentenceRecord record = lesson.record(state.currentSentence);
     state.sentenceStartSec = record.startSeconds();
     state.sentenceEndSec = record.endSeconds();
-    state.notePlaceholderVisible = study.senChineseCheck == 1 && record.note().isEmpty();
-    state.wordPanelVisible = false;
+    wordPanel.hide();
     state.score = 100;
     state.wrongCount = 0;
     state.nextCueCount = 0;
@@ -103,6 +115,9 @@ void SessionCore::ShowSentence() {
     if (state.currentSentence > 0) {
         study.resumeSentence = state.currentSentence;
     }
+    for (ModeComponent* mode : modes) {
+        mode->sentenceShown();
+    }
 }
 
 void SessionCore::ShowModePanel() {
@@ -116,37 +131,36 @@ void SessionCore::navigate(int sentence) {
     flushNoteDraft();
     state.currentSentence = sentence;
     ShowSentence();
-    afterSentenceChange();
+    RefreshFillInWord();
     loop.AutoPlaySentence();
 }
-bool SessionCore::saveNote(int sentence, const QString& text) {
+bool SessionCore::toggleKeyWord(int sentence, int word) {
     if (!lesson.isLoaded() || sentence < 1 || sentence > lesson.SentenceCount()) {
         return false;
     }
     const common::SentenceRecord old = lesson.record(sentence);
-    const common::SentenceRecord updated = old.withNoteAndFlag(
-        SentenceNote::clean(text), old.field(common::SentenceRecord::DictationDone));
-    if (updated.raw == old.raw) {
-        return true;
-    }
-    LoadedLesson changedLesson = lesson;
-    changedLesson.setRecord(sentence, updated);
-    const QString lessonText = changedLesson.LessonText();
-    if (!common::TextFile::encode(lessonText)) {
-        dialogs.info(QStringLiteral("提示"),
-                     QStringLiteral("注释中含有无法保存的字符（例如表情符号），注释未保存。"
-                                    "请删除这些字符后再试。"));
+    const common::SentenceRecord toggled = old.withKeyWordToggled(word - 1);
+    if (toggled.raw == old.raw) {
         return false;
     }
+    LoadedLesson changed = lesson;
+    changed.setRecord(sentence, toggled);
+    rewriteLesson(changed);
+    return true;
+}
+
+bool SessionCore::rewriteLesson(const LoadedLesson& updated) {
+    lesson = updated;
+    const QString path = folder.lessonFile(lesson.book(), lesson.lessonNumber());
     QString error;
-    const bool written = common::TextFile::write(
-        folder.lessonFile(lesson.book(), lesson.lessonNumber()), lessonText, &error);
-    // The note is kept in memory either way, so a later save still writes it.
-    lesson = changedLesson;
-    if (!written) {
-        dialogs.info(QStringLiteral("提示"), QStringLiteral("注释保存失败：%1").arg(error));
+    if (common::TextFile::write(path, lesson.LessonText(), &error)) {
+        return true;
     }
-    return written;
+    dialogs.info(QStringLiteral("提示"),
+                 QStringLiteral("课文文件“%1”无法写入，刚才的修改只保留在程序中，"
+                                "关闭程序后将会丢失。\r\n原因：%2")
+                     .arg(QDir::toNativeSeparators(path), error));
+    return false;
 }
 
 } // namespace sentara

@@ -11,7 +11,10 @@
 #include "sentara/course/SessionState.h"
 #include "sentara/course/SessionViewBuilder.h"
 #include "sentara/modes/ListeningLoop.h"
+#include "sentara/modes/ModeComponent.h"
+#include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/VoiceControl.h"
+#include "sentara/modes/WordPanel.h"
 #include "sentara/settings/StudySettings.h"
 
 #include <memory>
@@ -23,7 +26,7 @@ namespace sentara {
 // The state and the inner operations of a session (LoadLesson, ShowSentence, ShowModePanel and
 // the sentence change every command ends in), shared by the session's public commands and the
 // listening loop it hosts.
-struct SessionCore : ListeningHost {
+struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -47,11 +50,13 @@ struct SessionCore : ListeningHost {
     // The lesson the catalogue selection points at, and the last one whose file existed.
     LessonRef selection;
     std::optional<std::pair<int, LessonRef>> previousLesson;
-    // The note the learner is typing (sentence, text), saved when the sentence changes.
-    std::optional<std::pair<int, QString>> noteDraft;
 
     VoiceControl voice;
     ListeningLoop loop;
+    WordPanel wordPanel;
+    SentenceBrowsing sentenceBrowsing;
+    // The study modes' components, in the order the session runs its steps over them.
+    QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
     std::unique_ptr<ports::Timer> layoutTimer; // WinTimer
 
@@ -71,26 +76,40 @@ struct SessionCore : ListeningHost {
     const StudySettings& settings() const override { return study; }
     void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
     void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
+    // --- WordPanelHost ---
+    void ReadWord(const QString& word) override { loop.ReadWord(word); }
+    void WordSoundStop() override { voice.WordSoundStop(); }
+
+    // --- SentenceBrowsingHost ---
+    bool ctrlHeld() const override { return state.ctrlHeld; }
+    bool rewriteLesson(const LoadedLesson& updated) override;
+    bool toggleKeyWord(int sentence, int word) override;
+    void requestFocus(FocusTarget target) override { emit q->focusRequested(target); }
+
     void showSentenceAt(int sentence) override {
         flushNoteDraft();
         state.currentSentence = sentence;
         ShowSentence();
-        afterSentenceChange();
+        RefreshFillInWord();
     }
     void playbackChanged() override { emit q->changed(); }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
 
     void LoadLesson();
-    // Stores `text` as the note of `sentence` and writes the lesson file (see the session's
-    // SenNoteText_LostFocus). Returns whether the file now holds the note.
-    bool saveNote(int sentence, const QString& text);
+    // rewriteLesson: the one way a change of the lesson's records reaches its file (notes, key
+    // words, dictation flags): `updated` becomes the lesson in memory and the whole lesson text
+    // is written over the lesson file. When the file cannot be written it is left as it was,
+    // the change stays in memory only and the learner is told which file could not be written.
+    // Returns whether the file holds the change.
+    // toggleKeyWord: the key-word marker of the word is added or removed, decided from the
+    // record (not from a colour); a word without a look-up form is never marked.
+
     // Saves the note being typed, if any, before the sentence on display changes.
-    void flushNoteDraft() {
-        if (noteDraft) {
-            const auto [sentence, text] = *noteDraft;
-            noteDraft.reset();
-            saveNote(sentence, text);
-        }
+    void flushNoteDraft() { sentenceBrowsing.flushNoteDraft(); }
+    // Registers a mode component: it joins the session's steps and its operations re-render.
+    void addMode(ModeComponent& mode) {
+        mode.setChangeListener([this] { emit q->changed(); });
+        modes.append(&mode);
     }
     // VoiceSet and VoiceOpen for the loaded lesson (after an engine switch).
     void openLessonMedia() {
@@ -99,11 +118,14 @@ struct SessionCore : ListeningHost {
             voice.VoiceOpen(state.mediaPath);
         }
     }
+    // Both text panels (the full-text list and the full-text word view) back at their top.
+    void resetTextPanels();
     void ShowSentence();
     void ShowModePanel();
-    // What follows every change of the current sentence besides ShowSentence and the automatic
-    // play: the fill-in refresh of the word fill-in mode, which lives with that mode.
-    void afterSentenceChange() {}
+    // The fill-in refresh that follows every change of the current sentence (before the
+    // automatic play), every word click in the sentence view and every key-word toggle; it
+    // chooses and shows the word of the word fill-in mode.
+    void RefreshFillInWord() { state.fillInInputVisible = lesson.SentenceCount() > 0; }
     void navigate(int sentence);
     void applyPauses() {
         for (int f = 0; f < kRepeatFamilyCount; ++f) {
@@ -123,7 +145,8 @@ struct SessionCore : ListeningHost {
         return true;
     }
     FocusTarget focusTarget() const {
-        return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible);
+        return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible,
+                                                 state.fillInInputVisible);
     }
 };
 

@@ -20,14 +20,14 @@ struct SessionState {
     QString mediaPath;
     int selectedTab = 2;
     bool largeLayout = false;
+    // Counts the times the session moved the text panels itself (a lesson load, the saved
+    // positions at start-up): the window then scrolls them to the stored positions.
+    int textPanelsMoved = 0;
     bool ctrlHeld = false;
 
     // Every sentence marker line hidden: the end of continuous play; the next ShowSentence
     // shows the current sentence's marker again.
     bool sentenceMarkersHidden = false;
-    // Sentence view.
-    bool notePlaceholderVisible = false;
-    bool wordPanelVisible = false;
     // Dictation test and word-click recall: what every shown sentence starts from.
     int score = 100;
     int wrongCount = 0;
@@ -35,6 +35,7 @@ struct SessionState {
     int wordCueCount = 0;
     int currentBlank = 0;
     bool dictationInputVisible = true;
+    bool fillInInputVisible = false; // laid over a fill-in word once one is shown
     int clickHintCount = 0;
     // Video.
     bool smallVideoVisible = true;

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sentara/modes/WordPanel.h"
 #include "sentara/settings/OptionFamilies.h"
 
 #include <QList>
@@ -92,8 +93,9 @@ struct SentenceView {
     bool chineseVisible = true;          // the Chinese line
     bool noteBoxVisible = true;          // the note box
     bool notePlaceholderVisible = false; // "[点此添加注释]" laid over the note box
-    QString note; // the stored note (trimmed); put it into the box only when it or the sentence
-                  // changes, so a render never overwrites what the learner is typing
+    QString note;      // the stored note (trimmed); put it into the box only when it or the
+                       // sentence changes, so a render never overwrites what the learner is typing
+    QString noteOwner; // what the note belongs to (the lesson and the sentence)
     QString notePlaceholder;      // "[点此添加注释]"
     QString noteCaption;          // "注释："
     QString chineseTogglePicture; // "check_1.jpg" (shown) / "check_0.jpg" (hidden)
@@ -199,6 +201,10 @@ struct OptionsView {
     int keyWordColour = 255;          // red + green*256 + blue*65536
 };
 
+// Where the full-text list's scroll handle stands when the list is at its top (twips, as the
+// settings file keeps it).
+inline constexpr double kScrollHandleStart = 255;
+
 struct ModeView {
     int modeIndex = 2;
     int selectedTab = 2;                   // the tab under the selection marker
@@ -207,9 +213,13 @@ struct ModeView {
     FocusTarget focus = FocusTarget::None; // what the focus rule gives the focus to
     int engineChoice = 2;                  // 1 "备用引擎" (Option3), 2 "默认引擎" (Option4)
     bool largeLayout = false;              // switched on by the layout timer after start-up
-    double sentencePanelTop = 0;           // saved scroll positions of the full-text list
+    // The full-text list's scroll position (Set.dat values 4 and 5, twips): the window scrolls
+    // the list there each time textPanelsMoved changes, and reports the learner's scrolling back
+    // (setSentencePanelPositions).
+    double sentencePanelTop = 0;
     double sentenceHandleTop = 0;
-    bool playing = false; // the sentence player is playing
+    int textPanelsMoved = 0; // also moves the full-text word view back to its top
+    bool playing = false;    // the sentence player is playing
     int currentReadCount = 0;
 };
 
@@ -217,6 +227,7 @@ struct SessionView {
     ModeView mode;
     LessonView lesson;
     SentenceView sentence;
+    WordPanelView wordPanel; // the floating word panel, over whichever mode is shown
     FreeSpellingView spelling;
     DictationView dictation;
     WordClickView wordClick;

@@ -4,7 +4,9 @@
 #include "sentara/course/LoadedLesson.h"
 #include "sentara/course/SessionState.h"
 #include "sentara/modes/ListeningLoop.h"
+#include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/VoiceControl.h"
+#include "sentara/modes/WordPanel.h"
 #include "sentara/settings/StudySettings.h"
 
 namespace sentara {
@@ -25,11 +27,13 @@ ModeView buildMode(const SessionViewBuilder::Sources& s) {
     m.tabVisible[5] = s.lesson.isLoaded() && s.lesson.book() == s.content.videoCourseTitle;
     m.tabVisible[4] = s.settings.writeMode != 1;
     m.tabVisible[7] = s.settings.writeMode == 1;
-    m.focus = SessionViewBuilder::focusTargetOf(m.modeIndex, s.state.dictationInputVisible);
+    m.focus = SessionViewBuilder::focusTargetOf(m.modeIndex, s.state.dictationInputVisible,
+                                                s.state.fillInInputVisible);
     m.engineChoice = s.settings.engineChoice;
     m.largeLayout = s.state.largeLayout;
     m.sentencePanelTop = s.settings.sentencePanelTop;
     m.sentenceHandleTop = s.settings.sentenceHandleTop;
+    m.textPanelsMoved = s.state.textPanelsMoved;
     m.playing = s.voice.isPlaying();
     m.currentReadCount = s.loop.CurrentReadCount();
     return m;
@@ -59,42 +63,14 @@ LessonView buildLesson(const SessionViewBuilder::Sources& s) {
     return l;
 }
 
-SentenceView buildSentence(const SessionViewBuilder::Sources& s) {
-    SentenceView v;
-    const int n = s.lesson.SentenceCount();
-    const int current = s.state.currentSentence;
-    const common::SentenceRecord record = s.lesson.record(current);
-    v.current = current;
-    v.count = n;
-    v.english = record.displayEnglish();
-    v.chinese = record.chinese();
-    v.words = s.lesson.words(current);
-    const bool chinese = s.settings.senChineseCheck != 0;
-    v.chineseVisible = chinese;
-    v.noteBoxVisible = chinese;
-    v.notePlaceholderVisible = chinese && s.state.notePlaceholderVisible;
-    v.note = record.note();
-    v.notePlaceholder = QStringLiteral("[点此添加注释]");
-    v.noteCaption = QStringLiteral("注释：");
-    v.chineseTogglePicture = checkPicture(chinese);
-    v.chineseToggleCaption = QStringLiteral("中文");
-    v.counterText = QStringLiteral("%1 / %2").arg(current).arg(n);
-    v.summaryText = QStringLiteral("本课共有%1句，当前是第%2句").arg(n).arg(current);
-    v.progressSegments = n;
-    v.progressFilled = current;
-    v.backEnabled = current > 1;
-    v.nextEnabled = current >= 1 && current < n;
-    v.wordPanelVisible = s.state.wordPanelVisible;
-    return v;
-}
-
 } // namespace
 
 SessionView SessionViewBuilder::build(const Sources& s) {
     SessionView view;
     view.mode = buildMode(s);
     view.lesson = buildLesson(s);
-    view.sentence = buildSentence(s);
+    view.sentence = s.sentenceBrowsing.view();
+    view.wordPanel = s.wordPanel.view();
     const SentenceView& sentence = view.sentence;
 
     FreeSpellingView& spelling = view.spelling;
@@ -186,7 +162,8 @@ QString SessionViewBuilder::MaskDictationEnglish(const QString& english) {
     return masked;
 }
 
-FocusTarget SessionViewBuilder::focusTargetOf(int modeIndex, bool dictationInputVisible) {
+FocusTarget SessionViewBuilder::focusTargetOf(int modeIndex, bool dictationInputVisible,
+                                              bool fillInInputVisible) {
     switch (modeIndex) {
     case 1:
         return FocusTarget::FullTextSearch;
@@ -197,7 +174,7 @@ FocusTarget SessionViewBuilder::focusTargetOf(int modeIndex, bool dictationInput
     case 4:
         return dictationInputVisible ? FocusTarget::DictationInput : FocusTarget::None;
     case 9:
-        return FocusTarget::FillInInput;
+        return fillInInputVisible ? FocusTarget::FillInInput : FocusTarget::None;
     default:
         return FocusTarget::None;
     }

@@ -11,6 +11,8 @@ namespace sentara {
 class LoadedLesson;
 class ListeningLoop;
 class VoiceControl;
+class SentenceBrowsing;
+class WordPanel;
 struct SessionState;
 struct StudySettings;
 
@@ -24,14 +26,18 @@ public:
         const common::CourseContent& content;
         const ListeningLoop& loop;
         const VoiceControl& voice;
+        const SentenceBrowsing& sentenceBrowsing;
+        const WordPanel& wordPanel;
     };
 
     static SessionView build(const Sources& sources);
 
     // Every letter a-z/A-Z as "_", every other character kept.
     static QString MaskDictationEnglish(const QString& english);
-    // The input that gets the focus in a mode (the focus rule).
-    static FocusTarget focusTargetOf(int modeIndex, bool dictationInputVisible);
+    // The input that gets the focus in a mode (the focus rule); the dictation and fill-in boxes
+    // only while they are shown.
+    static FocusTarget focusTargetOf(int modeIndex, bool dictationInputVisible,
+                                     bool fillInInputVisible);
     static QString hideHint(int hideMode);
 };
 

@@ -4,13 +4,17 @@
 #include "ClickableLabel.h"
 #include "EngineChooser.h"
 #include "ModeTabBar.h"
+#include "NoteBox.h"
 #include "OptionsMenu.h"
 #include "PlaceholderPanel.h"
 #include "SentencePanel.h"
 #include "StoredColour.h"
 #include "VoicePanel.h"
+#include "WordPanelWidget.h"
 
 #include "sentara/course/SentaraSession.h"
+#include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/WordPanel.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -128,6 +132,7 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     setCentralWidget(central);
 
     sentenceMenu_ = OptionsMenu::sentenceMenu(this);
+    wordPanel_ = new WordPanelWidget(this);
     connectPanels();
     setTextScale(1.0);
 
@@ -138,6 +143,7 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     connect(&session_, &SentaraSession::changed, this, &SentaraWindow::render);
     connect(&session_, &SentaraSession::focusRequested, this, &SentaraWindow::applyFocus);
     connect(&session_, &SentaraSession::largeLayoutRequested, this, &SentaraWindow::setLargeLayout);
+    connect(&session_, &SentaraSession::inputCleared, this, &SentaraWindow::clearInput);
     qApp->installEventFilter(this);
     resize(1100, 680);
     setMinimumSize(760, 480);
@@ -202,19 +208,26 @@ void SentaraWindow::connectPanels() {
             [this] { session_.SenNextCommand_Click(); });
     connect(sentence_, &SentencePanel::playClicked, this,
             [this] { session_.SenPlayCommand_Click(); });
+    SentenceBrowsing& browsing = session_.sentenceBrowsing();
     connect(sentence_, &SentencePanel::chineseToggleClicked, this,
-            [this] { session_.SenChineseCheckImage_Click(); });
+            [&browsing] { browsing.toggleChinese(); });
     connect(sentence_, &SentencePanel::placeholderClicked, this,
-            [this] { session_.NoneNoteLabel_Click(); });
+            [&browsing] { browsing.openNoteBox(); });
+    connect(sentence_, &SentencePanel::noteChanged, this,
+            [&browsing](const QString& text) { browsing.editNote(text); });
     connect(sentence_, &SentencePanel::noteEdited, this,
-            [this](const QString& text) { session_.SenNoteText_LostFocus(text); });
+            [&browsing](const QString& text) { browsing.saveNote(text); });
     connect(sentence_, &SentencePanel::wordClicked, this,
-            [this](int index, Qt::MouseButton button, Qt::KeyboardModifiers) {
-                const QList<WordCell> words = session_.view().sentence.words;
-                if (button == Qt::LeftButton && index >= 1 && index <= words.size()) {
-                    session_.ReadWord(words.at(index - 1).lookupForm);
+            [&browsing](int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
+                // Key words are marked with Ctrl and either button.
+                if (button == Qt::LeftButton || modifiers.testFlag(Qt::ControlModifier)) {
+                    browsing.clickWord(index, modifiers.testFlag(Qt::ControlModifier));
                 }
             });
+    connect(sentence_, &SentencePanel::backgroundClicked, this,
+            [this] { session_.hideWordPanel(); });
+    connect(wordPanel_, &WordPanelWidget::dictionaryLinkClicked, this,
+            [this] { session_.wordPanel().openOnlineDictionary(); });
     connect(sentence_, &SentencePanel::segmentClicked, this,
             [this](int sentence) { session_.Label3_Click(sentence); });
     connect(sentence_, &SentencePanel::segmentHovered, this, [this](int sentence) {
@@ -273,6 +286,7 @@ void SentaraWindow::render() {
         panel->setLessonTitle(view.lesson.title);
     }
     sentenceMenu_->render(view.options);
+    wordPanel_->render(view.wordPanel);
     engine_->setEngine(view.mode.engineChoice);
     if (view.mode.largeLayout != large_) {
         setLargeLayout(view.mode.largeLayout);
@@ -291,6 +305,12 @@ bool SentaraWindow::hasView(int mode) const {
 void SentaraWindow::applyFocus(FocusTarget target) {
     if (target == FocusTarget::NoteBox) {
         sentence_->focusNote();
+    }
+}
+
+void SentaraWindow::clearInput(FocusTarget target) {
+    if (target == FocusTarget::NoteBox) {
+        sentence_->noteBox()->clearInput();
     }
 }
 
@@ -314,6 +334,7 @@ void SentaraWindow::setLargeLayout(bool large) {
 void SentaraWindow::setTextScale(double scale) {
     sentence_->setTextScale(scale);
     voice_->setTextScale(scale);
+    wordPanel_->setTextScale(scale);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setTextScale(scale);
     }

@@ -27,6 +27,7 @@ class OptionsMenu;
 class PlaceholderPanel;
 class SentencePanel;
 class VoicePanel;
+class WordPanelWidget;
 
 // The main window: the catalogue on the left, the mode tabs and one panel per study mode on the
 // right. It renders the session's view and forwards the learner's clicks, keys and menu commands
@@ -42,6 +43,8 @@ public:
     void showCatalogue();
     void render();
     void applyFocus(sentara::FocusTarget target);
+    // Empties an input box the session cleared.
+    void clearInput(sentara::FocusTarget target);
     void setLargeLayout(bool large);
     bool isLargeLayout() const { return large_; }
 
@@ -52,6 +55,7 @@ public:
     VoicePanel* voicePanel() const { return voice_; }
     OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
     EngineChooser* engineChooser() const { return engine_; }
+    WordPanelWidget* wordPanel() const { return wordPanel_; }
     QWidget* modePanel(int mode) const;
     // Whether the mode has its own view here (the others show only their frame and title).
     bool hasView(int mode) const;
@@ -78,6 +82,7 @@ private:
     VoicePanel* voice_;
     QList<PlaceholderPanel*> placeholders_;
     OptionsMenu* sentenceMenu_;
+    WordPanelWidget* wordPanel_ = nullptr;
     EngineChooser* engine_ = nullptr;
     ClickableLabel* mini_ = nullptr;
     QPushButton* layoutCommand_ = nullptr;

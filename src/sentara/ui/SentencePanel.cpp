@@ -132,6 +132,7 @@ SentencePanel::SentencePanel(const common::CourseFolder& folder, QWidget* parent
     connect(togglePicture_, &ClickableLabel::clicked, this, &SentencePanel::chineseToggleClicked);
     connect(toggleCaption_, &ClickableLabel::clicked, this, &SentencePanel::chineseToggleClicked);
     connect(placeholder_, &ClickableLabel::clicked, this, &SentencePanel::placeholderClicked);
+    connect(note_, &NoteBox::edited, this, &SentencePanel::noteChanged);
     connect(note_, &NoteBox::editingFinished, this, &SentencePanel::noteEdited);
     connect(words_, &WordLine::wordClicked, this, &SentencePanel::wordClicked);
     connect(progress_, &ProgressStrip::segmentClicked, this, &SentencePanel::segmentClicked);
@@ -156,7 +157,7 @@ void SentencePanel::render(const SentenceView& view, const QColor& keyWordColour
     chinese_->setVisible(view.chineseVisible);
     noteCaption_->setText(view.noteCaption);
     noteCaption_->setVisible(view.noteBoxVisible);
-    note_->setNote(view.note);
+    note_->showStored(view.noteOwner, view.note);
     note_->parentWidget()->setVisible(view.noteBoxVisible || view.notePlaceholderVisible);
     placeholder_->setText(view.notePlaceholder);
     placeholderFrame_->setVisible(view.notePlaceholderVisible);

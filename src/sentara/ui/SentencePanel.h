@@ -47,7 +47,8 @@ signals:
     void playClicked();
     void chineseToggleClicked();
     void placeholderClicked();
-    void noteEdited(const QString& text);
+    void noteChanged(const QString& text); // every edit of the learner
+    void noteEdited(const QString& text);  // the note box lost the focus
     void wordClicked(int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers);
     void settingsClicked(const QPoint& globalPosition);
     void segmentClicked(int index);

@@ -591,5 +591,8 @@ SentenceBrowsing& SentaraSession::sentenceBrowsing() {
 WordPanel& SentaraSession::wordPanel() {
     return d->wordPanel;
 }
+WordRecall& SentaraSession::wordRecall() {
+    return d->wordRecall;
+}
 
 } // namespace sentara

@@ -58,6 +58,7 @@ class VoiceControl;
 class ListeningLoop;
 class SentenceBrowsing;
 class WordPanel;
+class WordRecall;
 
 class SentaraSession : public QObject {
     Q_OBJECT
@@ -198,6 +199,7 @@ public:
     // --- The study modes' components: the window forwards each panel's events to its mode ---
     SentenceBrowsing& sentenceBrowsing(); // mode 2: Chinese line, notes, word clicks
     WordPanel& wordPanel();               // the word look-up panel of every mode
+    WordRecall& wordRecall();             // mode 8: the hint ladder (also the dictation's hints)
 
 signals:
     // Something the window shows has changed; render view().

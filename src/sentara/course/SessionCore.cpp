@@ -23,8 +23,10 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
       measure(measure), screen(screen), voice(engines, folder), loop(clock, voice, *this),
       wordPanel(dictionary, content, shell, *this),
       sentenceBrowsing(lesson, study, dialogs, wordPanel, *this),
-      focusTimer(clock.createTimer(kFocusDelayMs)), layoutTimer(clock.createTimer(kLayoutDelayMs)) {
+      wordRecall(lesson, wordPanel, *this), focusTimer(clock.createTimer(kFocusDelayMs)),
+      layoutTimer(clock.createTimer(kLayoutDelayMs)) {
     addMode(sentenceBrowsing);
+    addMode(wordRecall);
 }
 
 void SessionCore::LoadLesson() {
@@ -107,7 +109,6 @@ void SessionCore::ShowSentence() {
     state.wordCueCount = 0;
     state.currentBlank = 0;
     state.dictationInputVisible = true;
-    state.clickHintCount = 0;
     state.sentenceMarkersHidden = false;
     if (lesson.isLoaded()) {
         emit q->inputCleared(FocusTarget::DictationInput); // the dictation word box

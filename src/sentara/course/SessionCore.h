@@ -15,6 +15,7 @@
 #include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/VoiceControl.h"
 #include "sentara/modes/WordPanel.h"
+#include "sentara/modes/WordRecall.h"
 #include "sentara/settings/StudySettings.h"
 
 #include <memory>
@@ -26,7 +27,7 @@ namespace sentara {
 // The state and the inner operations of a session (LoadLesson, ShowSentence, ShowModePanel and
 // the sentence change every command ends in), shared by the session's public commands and the
 // listening loop it hosts.
-struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost {
+struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRecallHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -55,6 +56,7 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost {
     ListeningLoop loop;
     WordPanel wordPanel;
     SentenceBrowsing sentenceBrowsing;
+    WordRecall wordRecall;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer

@@ -36,7 +36,6 @@ struct SessionState {
     int currentBlank = 0;
     bool dictationInputVisible = true;
     bool fillInInputVisible = false; // laid over a fill-in word once one is shown
-    int clickHintCount = 0;
     // Video.
     bool smallVideoVisible = true;
 };

@@ -137,14 +137,6 @@ struct DictationView {
     int passMark = 80;
 };
 
-// The word-click recall view (mode 8).
-struct WordClickView {
-    QString chineseLine;
-    bool chineseVisible = true;
-    QList<WordCell> words; // words start hidden
-    int hintCount = 0;
-};
-
 // The video view (mode 5) and the small video picture.
 struct VideoView {
     bool tabVisible = false;       // the Book is the video course
@@ -230,7 +222,6 @@ struct SessionView {
     WordPanelView wordPanel; // the floating word panel, over whichever mode is shown
     FreeSpellingView spelling;
     DictationView dictation;
-    WordClickView wordClick;
     VideoView video;
     FullTextView fullText;
     OptionsView options;

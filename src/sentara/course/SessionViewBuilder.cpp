@@ -95,12 +95,6 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     dictation.inputVisible = s.state.dictationInputVisible;
     dictation.passMark = s.settings.setFraction;
 
-    WordClickView& click = view.wordClick;
-    click.chineseLine = sentence.chinese;
-    click.chineseVisible = s.settings.clickChineseCheck != 0;
-    click.words = sentence.words;
-    click.hintCount = s.state.clickHintCount;
-
     VideoView& video = view.video;
     video.tabVisible = view.mode.tabVisible[5];
     video.menuEntryVisible = video.tabVisible;

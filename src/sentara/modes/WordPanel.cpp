@@ -35,6 +35,7 @@ void WordPanel::pronounce() {
 
 void WordPanel::show() {
     view_.visible = true;
+    ++view_.showCount;
 }
 
 void WordPanel::hide() {

@@ -16,6 +16,7 @@ namespace sentara {
 // What the word panel shows.
 struct WordPanelView {
     bool visible = false;
+    int showCount = 0; // counts show(): each one opens the panel anew at the pointer
     QString headword; // the dictionary's headword, or the word as looked up when not found
     QString phonetic; // in the phonetic font; empty when not found
     QString meaning;  // "<没找到!>" when not found

@@ -63,7 +63,7 @@ void WordPanelWidget::render(const WordPanelView& view) {
     phonetic_->setText(view.phonetic);
     phonetic_->setVisible(!view.phonetic.isEmpty());
     meaning_->setText(view.meaning);
-    if (view.visible && !shown_) {
+    if (view.visible && view.showCount != shownCount_) {
         adjustSize();
         placeNearPointer();
         raise();
@@ -73,7 +73,7 @@ void WordPanelWidget::render(const WordPanelView& view) {
     } else {
         hide();
     }
-    shown_ = view.visible;
+    shownCount_ = view.visible ? view.showCount : -1;
 }
 
 void WordPanelWidget::placeNearPointer() {

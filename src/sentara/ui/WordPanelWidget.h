@@ -33,7 +33,7 @@ private:
     ClickableLabel* link_;
     QLabel* phonetic_;
     QLabel* meaning_;
-    bool shown_ = false;
+    int shownCount_ = -1; // the show() of the session the panel was last placed for
 };
 
 } // namespace sentara::ui

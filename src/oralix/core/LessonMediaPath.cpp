@@ -31,4 +31,14 @@ LessonMediaPath LessonMediaPath::choose(const common::CourseFolder& folder,
     return {folder.mediaFile(book, QString::number(lesson) + QStringLiteral(".mp3")), true};
 }
 
+int LessonMediaPath::volume(const common::CourseContent& content, const QString& book) {
+    if (!content.trainerVolume70Title.isEmpty() && book == content.trainerVolume70Title) {
+        return 70;
+    }
+    if (!content.trainerVolume50Title.isEmpty() && book == content.trainerVolume50Title) {
+        return 50;
+    }
+    return 100;
+}
+
 } // namespace oralix

@@ -18,6 +18,9 @@ struct LessonMediaPath {
     static LessonMediaPath choose(const common::CourseFolder& folder,
                                   const common::CourseContent& content, const QString& book,
                                   int listIndex, const QString& previousPath);
+    // The player's volume for a Book's lessons: 100, or 70 and 50 for the two Books the
+    // course content names.
+    static int volume(const common::CourseContent& content, const QString& book);
 };
 
 } // namespace oralix

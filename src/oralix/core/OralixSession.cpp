@@ -205,9 +205,9 @@ void OralixSession::loadLesson() {
     }
 
     list.lessonTitle = list.titles[list.index];
-    voice_->set(volumeFor(list.book));
     const LessonMediaPath media =
         LessonMediaPath::choose(folder_, content_, list.book, list.index, lessonMediaPath_);
+    voice_->set(LessonMediaPath::volume(content_, list.book));
     lessonMediaPath_ = media.path;
     voice_->open(lessonMediaPath_);
     if (media.checkExists && !QFileInfo::exists(lessonMediaPath_)) {
@@ -225,16 +225,6 @@ void OralixSession::loadLesson() {
     view_.sentence.previousEnabled = false;
     view_.sentence.nextEnabled = lesson_.sentenceCount() > 1;
     applyMode();
-}
-
-int OralixSession::volumeFor(const QString& book) const {
-    if (!content_.trainerVolume70Title.isEmpty() && book == content_.trainerVolume70Title) {
-        return 70;
-    }
-    if (!content_.trainerVolume50Title.isEmpty() && book == content_.trainerVolume50Title) {
-        return 50;
-    }
-    return 100;
 }
 
 // ---- sentence navigation and playback ----

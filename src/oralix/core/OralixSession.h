@@ -128,7 +128,6 @@ private:
     void afterPlayEnds();
     void afterPause();
     int repeatCount() const;
-    int volumeFor(const QString& book) const;
     void stopPlayback();
     void notify() { emit changed(); }
 

@@ -1,5 +1,4 @@
-#include "oralix/ui/OralixWindow.h"
-#include "oralix/OralixRig.h"
+#include "WindowRig.h"
 #include "oralix/ui/FullTextCanvas.h"
 #include "oralix/ui/FullTextPanel.h"
 #include "oralix/ui/PracticePanel.h"
@@ -27,37 +26,6 @@ using namespace oralix;
 using namespace oralix_test;
 
 namespace {
-
-QApplication& application() {
-    static int argc = 1;
-    static char name[] = "oralix_ui_tests";
-    static char* argv[] = {name, nullptr};
-    static QApplication* app = new QApplication(argc, argv);
-    return *app;
-}
-
-void press(QWidget* widget) {
-    const QPointF at(widget->width() / 2.0, widget->height() / 2.0);
-    QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), Qt::LeftButton,
-                      Qt::LeftButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
-
-struct WindowRig {
-    Rig rig;
-    std::unique_ptr<ui::OralixWindow> window;
-
-    ui::OralixWindow& open() {
-        application();
-        OralixSession& s = rig.start();
-        window = std::make_unique<ui::OralixWindow>(s);
-        window->setQuietClose(true);
-        window->show();
-        window->render();
-        QApplication::processEvents();
-        return *window;
-    }
-};
 
 TEST(OralixWindow, IsFramelessTopmostAndNearTheTopLeft) {
     WindowRig w;
@@ -237,12 +205,6 @@ TEST(OralixWindow, TerminationSignalsCloseTheWindowAsExitDoes) {
 } // namespace
 
 namespace {
-
-void release(QWidget* widget, const QPoint& at) {
-    QMouseEvent event(QEvent::MouseButtonRelease, QPointF(at), widget->mapToGlobal(QPointF(at)),
-                      Qt::LeftButton, Qt::NoButton, Qt::NoModifier);
-    QApplication::sendEvent(widget, &event);
-}
 
 TEST(OralixWindow, ClicksOnTheFullTextRevealPlayAndStopReading) {
     using Part = OralixSession::RowPart;

@@ -36,6 +36,26 @@ TEST(LessonLoading, RowsCarryTheRawEnglishTheChineseAndTheirNumbers) {
     EXPECT_FALSE(s.view().sentence.previousEnabled);
 }
 
+TEST(LessonLoading, EveryLoadStartsTheFullTextAtTheTop) {
+    Rig rig;
+    rig.standardBook().trainerSettings(
+        QStringLiteral("0\\1\\1\\1\\0\\1\\1\\\\0\\Daily Talk\\0\\0\\"));
+    OralixSession& s = rig.start();
+    int toTop = 0;
+    QObject::connect(&s, &OralixSession::scrollToTop, [&toTop] { ++toTop; });
+    s.chooseLesson(1); // the lesson list
+    EXPECT_EQ(toTop, 1);
+    s.nextLesson();
+    EXPECT_EQ(toTop, 2);
+    s.chooseBook(kBook); // the book box loads its first lesson 10 ms later
+    EXPECT_EQ(toTop, 2);
+    rig.clock.advance(10);
+    EXPECT_EQ(toTop, 3);
+    // The chain over the lesson range: three 1.5 s sentences, 10 ms pauses, then lesson 2.
+    ASSERT_TRUE(rig.clock.advanceUntil([&s] { return s.view().lessons.index == 1; }, 10000));
+    EXPECT_EQ(toTop, 4);
+}
+
 TEST(LessonLoading, AOneSentenceLessonDisablesBothDirections) {
     Rig rig;
     rig.course.bookList(kBook, {QStringLiteral("L1")})

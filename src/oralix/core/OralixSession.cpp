@@ -225,6 +225,7 @@ void OralixSession::loadLesson() {
     view_.sentence.previousEnabled = false;
     view_.sentence.nextEnabled = lesson_.sentenceCount() > 1;
     applyMode();
+    emit scrollToTop(); // a new lesson is read from its top, whichever mode is on display
 }
 
 // ---- sentence navigation and playback ----

@@ -195,6 +195,66 @@ TEST(ReadAll, PausingMidSpanAndResumingFinishesTheSpanThenPausesAsUsual) {
     EXPECT_EQ(s.readAllIndex(), 2);
 }
 
+// Read-all paused at `pressAt` ms, resumed 10 s later: nothing plays while paused, and after
+// the resume the chain goes on as the pause between two plays would have.
+struct HeldPauseCase {
+    const char* name;
+    qint64 pressAt;
+    int repeat;
+    qint64 playsAfterResume; // ms from the resume to the next play
+    double nextSeek;
+    int nextIndex;
+};
+
+void PrintTo(const HeldPauseCase& c, std::ostream* os) {
+    *os << c.name;
+}
+
+class ReadAllHeldPause : public ::testing::TestWithParam<HeldPauseCase> {};
+
+TEST_P(ReadAllHeldPause, APauseHoldsFromWheneverItIsPressed) {
+    const HeldPauseCase& c = GetParam();
+    Rig rig;
+    // Sentence 1 ends 1490 ms after its start: the 30 ms poll sees it at 1500, then the 1010 ms
+    // pause runs until 2510.
+    rig.course.bookList(kBook, {QStringLiteral("L1")})
+        .lesson(kBook, 1,
+                {sentence(QStringLiteral("One."), QStringLiteral("一。"), 0.5, 1.99),
+                 sentence(QStringLiteral("Two."), QStringLiteral("二。"), 2.5, 4.0)})
+        .media(kBook, QStringLiteral("1.mp3"), 5000);
+    OralixSession& s = rig.start();
+    s.setStudyMode(2); // interval 1
+    s.setRepeatText(QString::number(c.repeat));
+    rig.player().clearLog();
+    s.readAllPressed();
+    rig.clock.advance(c.pressAt);
+    s.pauseResumePressed();
+    rig.clock.advance(10000);
+    EXPECT_EQ(rig.playTimes(), QList<qint64>{0});
+    EXPECT_EQ(s.readAllIndex(), 1);
+    EXPECT_EQ(s.view().fullText.pauseCaption, QStringLiteral(" 继续朗读(&A)"));
+
+    const qint64 resumedAt = rig.clock.nowMs();
+    s.pauseResumePressed();
+    rig.clock.advance(c.playsAfterResume - 1);
+    EXPECT_EQ(rig.playTimes().size(), 1);
+    rig.clock.advance(1);
+    EXPECT_EQ(rig.playTimes(), (QList<qint64>{0, resumedAt + c.playsAfterResume}));
+    EXPECT_EQ(rig.seeks().last(), c.nextSeek);
+    EXPECT_EQ(s.readAllIndex(), c.nextIndex);
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cases, ReadAllHeldPause,
+    ::testing::Values(
+        // 100 ms into the pause: the 910 ms left of it, then the next sentence.
+        HeldPauseCase{"InThePause", 1600, 1, 910, 2.5, 2},
+        // The same, when the sentence is to be played twice: it plays again.
+        HeldPauseCase{"InThePauseBeforeARepeat", 1600, 2, 910, 0.5, 1},
+        // After the span's end but before the poll saw it: the whole pause after the resume.
+        HeldPauseCase{"BeforeTheEndWasSeen", 1495, 1, 1010, 2.5, 2}),
+    [](const ::testing::TestParamInfo<HeldPauseCase>& info) { return info.param.name; });
+
 TEST(ReadAll, StoppingDuringThePauseLeavesThePlayerSilent) {
     Rig rig;
     rig.standardBook();

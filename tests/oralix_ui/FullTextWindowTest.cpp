@@ -17,6 +17,27 @@ QPushButton* button(ui::OralixWindow& window, const char* name) {
     return window.findChild<QPushButton*>(QLatin1String(name));
 }
 
+TEST(OralixFullText, ThePauseButtonHoldsReadAllInThePauseBetweenTwoSentences) {
+    WindowRig w;
+    w.rig.standardBook();
+    ui::OralixWindow& window = w.open();
+    window.practicePanel()->tab(2)->click(); // one play each, 1 s between two sentences
+    w.rig.player().clearLog();
+    button(window, "Command6")->click();
+    w.rig.clock.advance(2000); // sentence 1 ended at 1.5 s
+    button(window, "Command7")->click();
+    EXPECT_EQ(button(window, "Command7")->text(), QStringLiteral(" 继续朗读(&A)"));
+    w.rig.clock.advance(20000);
+    EXPECT_EQ(w.rig.seeks(), QList<double>{0.5}); // nothing started while paused
+    EXPECT_EQ(w.rig.player().state(), ports::MediaPlayer::State::Paused);
+
+    button(window, "Command7")->click();
+    EXPECT_EQ(button(window, "Command7")->text(), QStringLiteral(" 暂停朗读(&P)"));
+    w.rig.clock.advance(510); // what was left of the pause
+    EXPECT_EQ(w.rig.seeks(), (QList<double>{0.5, 2.5}));
+    EXPECT_EQ(w.rig.player().state(), ports::MediaPlayer::State::Playing);
+}
+
 // Twenty sentences per lesson: more than the view shows at once.
 void longLessons(support::CourseBuilder& course) {
     QList<support::SentenceSpec> sentences;

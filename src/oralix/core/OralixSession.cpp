@@ -25,31 +25,40 @@ OralixSession::OralixSession(common::CourseFolder folder, common::CourseContent 
                              OralixServices services, QObject* parent)
     : QObject(parent), folder_(std::move(folder)), content_(std::move(content)),
       services_(services), poll_(services.clock.createTimer(kPollMs)),
-      pause_(services.clock.createTimer(1010)),
+      pause_(std::make_unique<ChainPause>(services.clock, 1010)),
       delayedLoad_(services.clock.createTimer(kDelayedLoadMs)) {
     connect(poll_.get(), &ports::Timer::timeout, this, &OralixSession::afterPlayEnds);
-    connect(pause_.get(), &ports::Timer::timeout, this, &OralixSession::afterPause);
+    connect(pause_.get(), &ChainPause::elapsed, this, &OralixSession::afterPause);
     connect(delayedLoad_.get(), &ports::Timer::timeout, this, [this] {
         delayedLoad_->stop();
         loadLesson();
     });
     reader_ = std::make_unique<ReadAllReader>(
-        view_.fullText,
-        ReadAllReader::Hooks{[this] { return lesson_.sentenceCount(); },
-                             [this](int row) {
-                                 playCount_ = 0;
-                                 takeRowSpan(row);
-                                 FullTextRows::underline(lesson_.rows(), row);
-                                 startSpan();
-                             },
-                             [this] { FullTextRows::underline(lesson_.rows(), 0); },
-                             [this] {
-                                 pause_->stop();
-                                 stopPlayback();
-                             },
-                             [this] { voice_->pause(); }, [this] { voice_->play(); },
-                             [this](int row) { emit followRow(row); },
-                             [this] { emit scrollToTop(); }, [this] { notify(); }});
+        view_.fullText, ReadAllReader::Hooks{[this] { return lesson_.sentenceCount(); },
+                                             [this](int row) {
+                                                 playCount_ = 0;
+                                                 takeRowSpan(row);
+                                                 FullTextRows::underline(lesson_.rows(), row);
+                                                 startSpan();
+                                             },
+                                             [this] { FullTextRows::underline(lesson_.rows(), 0); },
+                                             [this] {
+                                                 pause_->stop();
+                                                 stopPlayback();
+                                             },
+                                             [this] {
+                                                 voice_->pause();
+                                                 pause_->hold();
+                                             },
+                                             [this] {
+                                                 // In the pause the chain goes on with the pause;
+                                                 // in a play the player goes on.
+                                                 if (!pause_->release()) {
+                                                     voice_->play();
+                                                 }
+                                             },
+                                             [this](int row) { emit followRow(row); },
+                                             [this] { emit scrollToTop(); }, [this] { notify(); }});
     readAlong_ = std::make_unique<ReadAlongPractice>(
         services_.recorder, services_.dialogs, folder_.recorderFile(), view_.readAlong,
         ReadAlongPractice::Hooks{[this] { playSentence(); }, [this] { stopPlayback(); },
@@ -128,7 +137,7 @@ int OralixSession::pauseIntervalMs() const {
 }
 
 bool OralixSession::pauseRunning() const {
-    return pause_->isEnabled();
+    return pause_->isRunning();
 }
 
 bool OralixSession::pollRunning() const {

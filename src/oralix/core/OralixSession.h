@@ -8,6 +8,7 @@
 #include "common/ports/Recorder.h"
 #include "common/ports/Shell.h"
 #include "common/ports/SoundPlayer.h"
+#include "oralix/core/ChainPause.h"
 #include "oralix/core/OralixLesson.h"
 #include "oralix/core/OralixView.h"
 #include "oralix/core/ReadAllReader.h"
@@ -134,8 +135,8 @@ private:
     common::CourseFolder folder_;
     common::CourseContent content_;
     OralixServices services_;
-    std::unique_ptr<ports::Timer> poll_;  // the end of the span being played
-    std::unique_ptr<ports::Timer> pause_; // the pause after each play
+    std::unique_ptr<ports::Timer> poll_; // the end of the span being played
+    std::unique_ptr<ChainPause> pause_;  // the pause after each play
     std::unique_ptr<ports::Timer> delayedLoad_;
     std::unique_ptr<VoicePlayer> voice_;
     std::unique_ptr<ReadAllReader> reader_;

@@ -58,9 +58,9 @@ void ReadAllReader::pauseOrResume() {
     view_.paused = !view_.paused;
     view_.pauseCaption = view_.paused ? kResumeReading : kPauseReading;
     if (view_.paused) {
-        hooks_.pausePlayer();
+        hooks_.holdChain();
     } else {
-        hooks_.resumePlayer();
+        hooks_.resumeChain();
     }
     hooks_.changed();
 }

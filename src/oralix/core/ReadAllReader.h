@@ -16,8 +16,8 @@ public:
         std::function<void(int row)> playRow; // take the row's span, underline it, play it
         std::function<void()> clearUnderlines;
         std::function<void()> stopPlayback; // poll and pause timers off, player paused
-        std::function<void()> pausePlayer;
-        std::function<void()> resumePlayer;
+        std::function<void()> holdChain;    // player paused, no pause between plays runs out
+        std::function<void()> resumeChain;  // on from where the chain was held
         std::function<void(int row)> followRow;
         std::function<void()> scrollToTop;
         std::function<void()> changed;

@@ -98,6 +98,7 @@ bool writeSweep(const QString& path) {
 class WatchedEngines : public ports::MediaEngines {
 public:
     bool defaultEngineAvailable() override { return engines_.defaultEngineAvailable(); }
+    Missing missing() const override { return engines_.missing(); }
     std::unique_ptr<ports::MediaPlayer> createPlayer(Engine engine, Role role) override {
         auto player = engines_.createPlayer(engine, role);
         if (role == Role::Sentence) {

@@ -2,6 +2,7 @@
 
 #include "common/ports/MediaPlayer.h"
 #include "platform/MpvHandle.h"
+#include "platform/SpanEndWatch.h"
 
 #include <QElapsedTimer>
 #include <optional>
@@ -32,6 +33,8 @@ public:
     void setPlaybackRate(double rate) override;
 
     void play() override;
+    // Pauses itself as soon as the position passes the end (a 1 ms watch).
+    void playSpan(double start, double end) override;
     void pause() override;
     void stop() override;
     State state() const override;
@@ -71,6 +74,8 @@ private:
     qint64 durationMs_ = 0;
     int volume_ = 100;
     State reported_ = State::NoMedia;
+    mutable qint64 lastShownMs_ = 0; // the position never goes back while playing on
+    SpanEndWatch spanEnd_;
 };
 
 } // namespace platform

@@ -2,24 +2,25 @@
 
 #include "common/ports/MediaPlayer.h"
 
-#include <optional>
-
 namespace platform {
 
-// Makes the players of both engines. The default engine is Qt Multimedia; whether it can be
-// used is found out once by loading a short sound with it. The backup engine is libmpv.
+// Makes the players of both engines. The default engine plays audio on the exact audio player
+// (FFmpeg, the sound server) and video on Qt Multimedia (GStreamer); whether it can be used is
+// checked afresh on every call, from what this machine has. The backup engine is libmpv.
 class PlatformEngines : public ports::MediaEngines {
 public:
     bool defaultEngineAvailable() override;
+    Missing missing() const override { return missing_; }
     std::unique_ptr<ports::MediaPlayer> createPlayer(Engine engine, Role role) override;
+
+    // Sets up a new player for its role: auto-start, and the volume of word and video players.
+    static void prepare(ports::MediaPlayer& player, Role role);
 
     // The volume a new word player starts with.
     static constexpr int wordVolume = 70;
 
 private:
-    static bool probeDefaultEngine();
-
-    std::optional<bool> defaultAvailable_;
+    Missing missing_;
 };
 
 } // namespace platform

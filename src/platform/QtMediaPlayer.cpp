@@ -13,6 +13,10 @@ namespace platform {
 
 namespace {
 
+// GStreamer reports a position some 20 ms ahead of what is heard: a span's end is silenced
+// this much after the position passes it (negative: late), so its last syllable is heard.
+constexpr double pauseLeadSeconds = -0.015;
+
 // Volumes 0..100 are heard as a slider would suggest: the scale is logarithmic, 0 is silent.
 float linearVolume(int volume) {
     const float level = static_cast<float>(std::clamp(volume, 0, 100)) / 100.0f;
@@ -21,7 +25,9 @@ float linearVolume(int volume) {
 
 } // namespace
 
-QtMediaPlayer::QtMediaPlayer(QObject* parent) : ports::MediaPlayer(parent) {
+QtMediaPlayer::QtMediaPlayer(QObject* parent)
+    : ports::MediaPlayer(parent),
+      spanEnd_([this] { return position(); }, [this] { player_.pause(); }, pauseLeadSeconds, 1.0) {
     player_.setAudioOutput(&output_);
     output_.setVolume(linearVolume(volume_));
     connect(&player_, &QMediaPlayer::mediaStatusChanged, this,
@@ -42,6 +48,7 @@ QtMediaPlayer::~QtMediaPlayer() {
 }
 
 void QtMediaPlayer::forgetMedia() {
+    spanEnd_.cancel();
     pendingSeekMs_.reset();
     reloading_ = false;
     playedSinceLoad_ = false;
@@ -103,13 +110,16 @@ void QtMediaPlayer::play() {
         updateState();
         return;
     }
-    atEnd_ = false;
-    if (pendingSeekMs_ && playedSinceLoad_ &&
-        player_.playbackState() != QMediaPlayer::PlayingState) {
+    if (std::exchange(atEnd_, false)) {
+        lastShownMs_ = 0; // played again after its end it starts over
+    }
+    if (pendingSeekMs_ && player_.playbackState() != QMediaPlayer::PlayingState) {
         // Once the media has played, a seek made while paused (or after the end) and then
         // played leaves GStreamer's sound sink stalled about 0.2 s into the play: the position
         // freezes and the sound stops. Every sentence play is exactly that, so the media is
         // read afresh instead (about 15 ms) and played from the target once it has loaded.
+        // The first play after loading goes the same way, so its position keeps the same
+        // distance to what is heard as every repeat's.
         reloadAndPlay();
         return;
     }
@@ -117,6 +127,14 @@ void QtMediaPlayer::play() {
     player_.play();
     applySeek();
     updateState();
+}
+
+void QtMediaPlayer::playSpan(double start, double end) {
+    setPosition(start);
+    play();
+    if (hasMedia_ && std::isfinite(end)) {
+        spanEnd_.watch(end, player_.playbackRate());
+    }
 }
 
 void QtMediaPlayer::reloadAndPlay() {
@@ -129,6 +147,17 @@ void QtMediaPlayer::reloadAndPlay() {
 }
 
 void QtMediaPlayer::pause() {
+    if (spanEnd_.over()) {
+        // Paused after the end of a span: it stays where it says it is, past the end.
+        const qint64 ms = clampMs(std::llround(spanEnd_.positionPastEnd() * 1000.0));
+        spanEnd_.cancel();
+        pendingPlay_ = false;
+        pendingSeekMs_ = ms;
+        lastShownMs_ = ms;
+        updateState();
+        return;
+    }
+    spanEnd_.cancel();
     pendingPlay_ = false;
     if (hasMedia_ && loaded() && !atEnd_) {
         player_.pause();
@@ -137,6 +166,7 @@ void QtMediaPlayer::pause() {
 }
 
 void QtMediaPlayer::stop() {
+    spanEnd_.cancel();
     pendingPlay_ = false;
     pendingSeekMs_.reset();
     atEnd_ = false;
@@ -153,7 +183,7 @@ ports::MediaPlayer::State QtMediaPlayer::state() const {
     if (atEnd_) {
         return State::Paused;
     }
-    if (pendingPlay_) {
+    if (pendingPlay_ || spanEnd_.over()) {
         return State::Playing;
     }
     switch (player_.playbackState()) {
@@ -177,7 +207,15 @@ double QtMediaPlayer::position() const {
     if (atEnd_) {
         return duration();
     }
-    return static_cast<double>(player_.position()) / 1000.0;
+    if (spanEnd_.over()) {
+        return spanEnd_.positionPastEnd();
+    }
+    qint64 ms = player_.position();
+    if (!reloading_ && player_.playbackState() == QMediaPlayer::PlayingState) {
+        ms = std::max(ms, lastShownMs_);
+    }
+    lastShownMs_ = ms;
+    return static_cast<double>(ms) / 1000.0;
 }
 
 void QtMediaPlayer::setPosition(double position) {
@@ -185,8 +223,10 @@ void QtMediaPlayer::setPosition(double position) {
         return;
     }
     const qint64 ms = clampMs(std::llround(position * 1000.0));
+    spanEnd_.cancel();
     atEnd_ = false;
     pendingSeekMs_ = ms;
+    lastShownMs_ = ms;
     // GStreamer drops a seek made before the media has loaded, and a seek made while paused
     // and followed by play can leave the pipeline stalled a few hundred milliseconds later:
     // a seek is made at once only while playing, otherwise by the next play().

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "common/ports/MediaPlayer.h"
+#include "platform/SpanEndWatch.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>
@@ -32,6 +33,8 @@ public:
     void setPlaybackRate(double rate) override;
 
     void play() override;
+    // Pauses itself as soon as the position passes the end (a 1 ms watch).
+    void playSpan(double start, double end) override;
     void pause() override;
     void stop() override;
     State state() const override;
@@ -67,6 +70,8 @@ private:
     std::optional<qint64> pendingSeekMs_;
     int volume_ = 100;
     State reported_ = State::NoMedia;
+    mutable qint64 lastShownMs_ = 0; // the position never goes back while playing on
+    SpanEndWatch spanEnd_;
 };
 
 } // namespace platform

@@ -2,7 +2,7 @@
 
 #include "common/ports/Recorder.h"
 
-#include "platform/QtMediaPlayer.h"
+#include "platform/ExactAudioPlayer.h"
 
 #include <QAudioSource>
 #include <QFile>
@@ -11,7 +11,7 @@
 namespace platform {
 
 // Records the default microphone as 16-bit PCM WAV and plays the recording back through the
-// default engine. The file is written while recording and its header completed on stop.
+// exact audio player. The file is written while recording and its header completed on stop.
 class QtRecorder : public ports::Recorder {
     Q_OBJECT
 public:
@@ -38,7 +38,7 @@ private:
     QFile file_;
     std::unique_ptr<QAudioSource> source_;
     QAudioFormat format_;
-    QtMediaPlayer player_;
+    ExactAudioPlayer player_;
     State state_ = State::Closed;
     QString lastError_;
 };

@@ -13,6 +13,7 @@ TEST(PlaybackChain, RepeatTwiceWithThreeSecondPausesThenTheNextSentence) {
         QStringLiteral("0\\1\\1\\2\\3\\1\\1\\\\0\\Daily Talk\\0\\0\\"));
     OralixSession& s = rig.start();
     EXPECT_EQ(s.pauseIntervalMs(), 3010);
+    EXPECT_EQ(rig.player().spanEnd(), 2.0) << "the player knows where the sentence ends";
     rig.clock.advance(20000);
     // Sentence 1 (0.5-2.0 s) plays at 0, ends at 1500, pauses 3010 ms, plays at 4510, ends at
     // 6010, pauses again; sentence 2 starts at 9020 and is played twice the same way.
@@ -188,6 +189,7 @@ TEST(ReadAll, PausingMidSpanAndResumingFinishesTheSpanThenPausesAsUsual) {
     EXPECT_EQ(s.readAllIndex(), 1);
     s.pauseResumePressed();
     EXPECT_EQ(s.view().fullText.pauseCaption, QStringLiteral(" 暂停朗读(&P)"));
+    EXPECT_EQ(rig.player().spanEnd(), 2.0) << "resumed, the span still ends where it did";
     rig.clock.advance(910); // the remaining 900 ms, seen by the next 30 ms poll
     EXPECT_FALSE(s.pollRunning());
     EXPECT_TRUE(s.pauseRunning());

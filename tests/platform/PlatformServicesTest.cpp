@@ -20,14 +20,30 @@ namespace {
 
 using FontRole = ports::TextMeasure::FontRole;
 
-TEST(PlatformEngines, DefaultEngineIsAvailableWithGStreamerAndASoundServer) {
+TEST(PlatformEngines, EveryCheckOfTheDefaultEngineLooksAgainAndNamesWhatIsMissing) {
     platformtest::ensureApplication();
     if (!platformtest::soundServerReachable()) {
         GTEST_SKIP() << platformtest::noSoundServer;
     }
     platform::PlatformEngines engines;
     EXPECT_TRUE(engines.defaultEngineAvailable());
-    EXPECT_TRUE(engines.defaultEngineAvailable()) << "asked again, the same answer";
+    EXPECT_TRUE(engines.missing().component.isEmpty());
+
+    // The sound server goes away: the next check says so, with the package that brings one.
+    const QByteArray server = qgetenv("PULSE_SERVER");
+    qputenv("PULSE_SERVER", QByteArrayLiteral("unix:/nonexistent/pulse/native"));
+    EXPECT_FALSE(engines.defaultEngineAvailable());
+    EXPECT_TRUE(engines.missing().component.contains(QStringLiteral("PulseAudio")))
+        << engines.missing().component.toStdString();
+    EXPECT_EQ(engines.missing().packages, QStringList{QStringLiteral("pulseaudio")});
+
+    // Repaired: the next check finds it again.
+    if (server.isEmpty()) {
+        qunsetenv("PULSE_SERVER");
+    } else {
+        qputenv("PULSE_SERVER", server);
+    }
+    EXPECT_TRUE(engines.defaultEngineAvailable());
     EXPECT_EQ(
         engines
             .createPlayer(ports::MediaEngines::Engine::Backup, ports::MediaEngines::Role::Sentence)

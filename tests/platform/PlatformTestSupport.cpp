@@ -100,6 +100,74 @@ std::vector<qint16> tone(double seconds, double frequency, double amplitude, dou
     return samples;
 }
 
+std::vector<qint16> sweep(double seconds, double from, double perSecond, int sampleRate) {
+    const auto count = static_cast<std::size_t>(seconds * sampleRate);
+    std::vector<qint16> samples(count);
+    double phase = 0;
+    for (std::size_t i = 0; i < count; ++i) {
+        const double t = static_cast<double>(i) / sampleRate;
+        samples[i] = static_cast<qint16>(std::lround(16000 * std::sin(phase)));
+        phase += 2 * M_PI * (from + perSecond * t) / sampleRate;
+    }
+    return samples;
+}
+
+double frequency(const std::vector<qint16>& samples, int sampleRate, std::size_t begin,
+                 std::size_t end) {
+    std::vector<double> crossings;
+    for (std::size_t i = std::max<std::size_t>(begin, 1); i < end && i < samples.size(); ++i) {
+        if (samples[i - 1] < 0 && samples[i] >= 0) {
+            const double fraction = -double(samples[i - 1]) / (samples[i] - samples[i - 1]);
+            crossings.push_back(double(i - 1) + fraction);
+        }
+    }
+    if (crossings.size() < 3) {
+        return 0;
+    }
+    return double(crossings.size() - 1) * sampleRate / (crossings.back() - crossings.front());
+}
+
+std::vector<HeardPlay> heardPlays(const std::vector<qint16>& samples, int sampleRate, double from,
+                                  double perSecond) {
+    // Stretches of sound at 1 ms resolution, apart by more than 20 ms of quiet.
+    const std::size_t block = static_cast<std::size_t>(sampleRate / 1000);
+    std::vector<std::pair<std::size_t, std::size_t>> stretches;
+    bool inside = false;
+    std::size_t quiet = 0;
+    for (std::size_t at = 0; at + block <= samples.size(); at += block) {
+        if (rms(samples, at, block) * 32768 > 2000) {
+            if (!inside) {
+                stretches.emplace_back(at, at + block);
+                inside = true;
+            }
+            stretches.back().second = at + block;
+            quiet = 0;
+        } else if (inside && ++quiet > 20) {
+            inside = false;
+        }
+    }
+    // Each edge is read from the pitch of the 10 ms starting 2 ms inside it.
+    const std::size_t window = static_cast<std::size_t>(sampleRate / 100);
+    const std::size_t skip = static_cast<std::size_t>(sampleRate / 500);
+    const double half = 0.005 + 0.002;
+    std::vector<HeardPlay> plays;
+    for (const auto& [begin, end] : stretches) {
+        if (end - begin < static_cast<std::size_t>(sampleRate / 20)) {
+            continue;
+        }
+        HeardPlay play;
+        play.start = (frequency(samples, sampleRate, begin + skip, begin + skip + window) - from) /
+                         perSecond -
+                     half;
+        play.end =
+            (frequency(samples, sampleRate, end - skip - window, end - skip) - from) / perSecond +
+            half;
+        play.seconds = double(end - begin) / sampleRate;
+        plays.push_back(play);
+    }
+    return plays;
+}
+
 bool runTool(const QString& program, const QStringList& arguments) {
     QProcess process;
     process.setProcessChannelMode(QProcess::MergedChannels);

@@ -51,6 +51,22 @@ bool writeWav(const QString& path, const std::vector<qint16>& samples, int sampl
 std::vector<qint16> tone(double seconds, double frequency, double amplitude,
                          double silenceAfter = 0, int sampleRate = 44100);
 
+// A rising sweep: the frequency is from + perSecond * t, so the pitch heard tells the position.
+std::vector<qint16> sweep(double seconds, double from, double perSecond, int sampleRate = 44100);
+
+// What was heard of each play of a sweep: the media positions (seconds) of its first and last
+// heard sample, found from the pitch at the edges of each stretch of sound in a capture.
+struct HeardPlay {
+    double start = 0;
+    double end = 0;
+    double seconds = 0; // how long it was heard
+};
+std::vector<HeardPlay> heardPlays(const std::vector<qint16>& samples, int sampleRate, double from,
+                                  double perSecond);
+// The mean frequency of a stretch of samples, from interpolated rising zero crossings.
+double frequency(const std::vector<qint16>& samples, int sampleRate, std::size_t begin,
+                 std::size_t end);
+
 // Runs a tool (sox, ffmpeg) and says whether it succeeded.
 bool runTool(const QString& program, const QStringList& arguments);
 

@@ -15,7 +15,8 @@ TestMedia::TestMedia() {
         return;
     }
     const QString toneWav = dir_.filePath(QStringLiteral("tone.wav"));
-    if (!writeWav(toneWav, tone(3.0, 440, 0.5)) || !writeWav(shortWav(), tone(1.0, 660, 0.5))) {
+    if (!writeWav(toneWav, tone(3.0, 440, 0.5)) || !writeWav(shortWav(), tone(1.0, 660, 0.5)) ||
+        !writeWav(sweepWav(), sweep(3.0, sweepFrom, sweepPerSecond))) {
         error_ = QStringLiteral("could not write WAV files");
         return;
     }

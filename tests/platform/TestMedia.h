@@ -15,6 +15,10 @@ public:
 
     // 3 s of a 440 Hz tone, MP3 (as the lessons are).
     QString toneMp3() const { return dir_.filePath(QStringLiteral("tone.mp3")); }
+    // 3 s of a rising sweep (sweepFrom + sweepPerSecond * t Hz), PCM WAV.
+    QString sweepWav() const { return dir_.filePath(QStringLiteral("sweep.wav")); }
+    static constexpr double sweepFrom = 500;
+    static constexpr double sweepPerSecond = 1500;
     // 1 s of a 660 Hz tone, PCM WAV (as the word recordings are).
     QString shortWav() const { return dir_.filePath(QStringLiteral("short.wav")); }
     // 2 s of WMV video with sound.

@@ -246,6 +246,7 @@ TEST(EngineSwitch, UnavailableDefaultEngineStaysOnTheBackupWithMessageAndHelpPag
     st.engineChoice = 2;
     rig.lesson(kFirst, 1, three()).settings(st);
     rig.engines.setDefaultAvailable(false);
+    rig.engines.setMissing({QStringLiteral("声音服务"), {QStringLiteral("pulseaudio")}});
     SentaraSession& s = rig.start();
     EXPECT_EQ(s.view().mode.engineChoice, 1) << "start-up falls back silently";
     EXPECT_TRUE(rig.dialogs.messages().isEmpty());
@@ -254,9 +255,24 @@ TEST(EngineSwitch, UnavailableDefaultEngineStaysOnTheBackupWithMessageAndHelpPag
     EXPECT_EQ(s.view().mode.engineChoice, 1);
     ASSERT_EQ(rig.dialogs.messages().size(), 1);
     EXPECT_EQ(rig.dialogs.messages()[0].title, "提示");
+    // What is missing here and how to install it, then the help page and the way back.
+    const QString text = rig.dialogs.messages()[0].text;
     EXPECT_TRUE(
-        rig.dialogs.messages()[0].text.startsWith("您系统中的Windows Media Player发音引擎"));
+        text.startsWith("您系统中默认发音引擎所需的声音服务缺失或无法使用，默认发音引擎无法使用"))
+        << text.toStdString();
+    EXPECT_TRUE(text.contains("sudo apt-get install pulseaudio")) << text.toStdString();
+    EXPECT_TRUE(text.endsWith("完成修复后再点击“默认引擎”选项。")) << text.toStdString();
+    EXPECT_FALSE(text.contains("Windows"));
     EXPECT_EQ(rig.shell.urls(), QStringList{QStringLiteral("https://help.example.org/repair")});
     EXPECT_EQ(StudySettings::read(rig.course.folder())->engineChoice, 1);
     EXPECT_EQ(s.SentenceStart(), 1000);
+
+    // Repaired: the next click asks again and switches.
+    const int checks = rig.engines.availabilityChecks();
+    rig.engines.setDefaultAvailable(true);
+    s.Option4_MouseUp();
+    EXPECT_EQ(rig.engines.availabilityChecks(), checks + 1);
+    EXPECT_EQ(s.view().mode.engineChoice, 2);
+    EXPECT_EQ(rig.dialogs.messages().size(), 1) << "no message once it works";
+    EXPECT_EQ(StudySettings::read(rig.course.folder())->engineChoice, 2);
 }

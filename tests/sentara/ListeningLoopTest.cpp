@@ -47,6 +47,7 @@ TEST(ListeningLoop, ThreePlaysTwoSecondsApartThenNextSentenceAndLoopToTheFirst) 
     SentaraSession& s = rig.start();
     // Sentence 1 is 1-2 s: each play lasts 1000 ms and is paused at the first 10 ms poll past its
     // end (1010 ms after it started); the gap then waits 2000 ms.
+    EXPECT_EQ(rig.sentencePlayer()->spanEnd(), 2.0) << "the player knows where the sentence ends";
     rig.clock.advance(9029);
     EXPECT_EQ(playTimes(rig.sentencePlayer()), (QList<qint64>{0, 3010, 6020}));
     EXPECT_EQ(s.CurrentSentence(), 1);

@@ -25,9 +25,11 @@ public:
     SimulatedEngines(ManualClock& clock, const SimulatedMedia& media);
 
     bool defaultEngineAvailable() override;
+    Missing missing() const override { return missing_; }
     std::unique_ptr<ports::MediaPlayer> createPlayer(Engine engine, Role role) override;
 
     void setDefaultAvailable(bool available) { defaultAvailable_ = available; }
+    void setMissing(const Missing& missing) { missing_ = missing; }
     int availabilityChecks() const { return availabilityChecks_; }
 
     const QList<Made>& made() const { return made_; }
@@ -39,6 +41,7 @@ private:
     ManualClock& clock_;
     const SimulatedMedia& media_;
     bool defaultAvailable_ = true;
+    Missing missing_;
     int availabilityChecks_ = 0;
     QList<Made> made_;
 };

@@ -30,7 +30,7 @@ double SimulatedPlayer::fromMs(double ms) const {
 }
 
 void SimulatedPlayer::record(Call::Kind kind, double value, const QString& path) {
-    calls_.append(Call{kind, clock_.nowMs(), path, value});
+    calls_.append(Call{kind, clock_.nowMs(), path, value, false});
 }
 
 void SimulatedPlayer::setState(State state) {
@@ -113,8 +113,20 @@ void SimulatedPlayer::setPlaybackRate(double rate) {
     }
 }
 
+void SimulatedPlayer::playSpan(double start, double end) {
+    setPosition(start);
+    const bool wasPlaying = state_ == State::Playing;
+    play();
+    calls_.last().value = end;
+    calls_.last().span = true;
+    if (loaded_ || pendingPlay_ || wasPlaying) {
+        spanEnd_ = end;
+    }
+}
+
 void SimulatedPlayer::play() {
     record(Call::Kind::Play);
+    spanEnd_.reset();
     if (!loaded_) {
         if (loadTimer_->isEnabled())
             pendingPlay_ = true;
@@ -160,6 +172,7 @@ void SimulatedPlayer::freezePosition() {
 void SimulatedPlayer::pause() {
     record(Call::Kind::Pause);
     pendingPlay_ = false;
+    spanEnd_.reset();
     if (state_ != State::Playing)
         return;
     freezePosition();
@@ -189,6 +202,7 @@ double SimulatedPlayer::position() const {
 
 void SimulatedPlayer::setPosition(double position) {
     record(Call::Kind::Seek, position);
+    spanEnd_.reset();
     double ms = std::max(0.0, toMs(position));
     if (!loaded_) {
         anchorPositionMs_ = ms; // applied when the media loads
@@ -228,7 +242,9 @@ QStringList SimulatedPlayer::log() const {
             lines << at + QStringLiteral("close");
             break;
         case Call::Kind::Play:
-            lines << at + QStringLiteral("play");
+            lines << at + QStringLiteral("play") +
+                         (call.span ? QStringLiteral(" to ") + QString::number(call.value)
+                                    : QString());
             break;
         case Call::Kind::Pause:
             lines << at + QStringLiteral("pause");

@@ -5,6 +5,7 @@
 #include <QList>
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace support {
 
@@ -20,7 +21,9 @@ class SimulatedMedia;
 // - a media with a load delay loads that many ms after open(); seeks and play() asked for before
 //   then are applied when it loads;
 // - play() at the end of the media starts again from the beginning;
-// - a seek while playing that lands on the end finishes at once.
+// - a seek while playing that lands on the end finishes at once;
+// - playSpan() is a seek and a play that knows its end: spanEnd() tells what nothing after is
+//   heard; the position moves on past it (over silence) until the next pause, seek or play.
 // Every command is logged with the virtual time, so tests can assert on what the core did.
 class SimulatedPlayer : public ports::MediaPlayer {
     Q_OBJECT
@@ -29,8 +32,9 @@ public:
         enum class Kind { Open, Close, Play, Pause, Stop, Seek, Volume, AutoStart, Rate, Finished };
         Kind kind;
         qint64 atMs = 0;
-        QString path;     // Open
-        double value = 0; // Seek (engine unit), Volume, AutoStart (0/1), Rate
+        QString path;      // Open
+        double value = 0;  // Seek (engine unit), Volume, AutoStart (0/1), Rate, Play (span end)
+        bool span = false; // a Play that knows its end
     };
 
     SimulatedPlayer(ManualClock& clock, const SimulatedMedia& media, Unit unit);
@@ -48,6 +52,7 @@ public:
     void setPlaybackRate(double rate) override;
     double playbackRate() const { return rate_; }
     void play() override;
+    void playSpan(double start, double end) override;
     void pause() override;
     void stop() override;
     State state() const override { return state_; }
@@ -56,6 +61,9 @@ public:
     double duration() const override;
     void setVideoSurface(QObject* surface) override { videoSurface_ = surface; }
     QObject* videoSurface() const { return videoSurface_; }
+
+    // The end of the span being played (engine unit); nullopt for a play without one.
+    std::optional<double> spanEnd() const { return spanEnd_; }
 
     // Position in milliseconds, unrounded.
     double positionMs() const;
@@ -89,6 +97,7 @@ private:
     double anchorPositionMs_ = 0; // position at anchorTimeMs_
     qint64 anchorTimeMs_ = 0;
     double rate_ = 1.0;
+    std::optional<double> spanEnd_;
     bool autoStart_ = false;
     int volume_ = 100;
     QObject* videoSurface_ = nullptr;

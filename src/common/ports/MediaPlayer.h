@@ -2,6 +2,7 @@
 
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <memory>
 
 namespace ports {
@@ -15,6 +16,11 @@ namespace ports {
 // - play() resumes from the current position; pause() keeps the position; stop() rewinds.
 // - setPosition() seeks; a seek asked for before the media has loaded is applied when it loads;
 //   the target is clamped inside the media.
+// - playSpan(start, end) seeks to start and plays; nothing of the media after `end` is heard,
+//   whatever the caller's own watch does. The position still passes `end` (the play goes on in
+//   silence, or pauses just past it), so a caller watching for the end sees it passed. A later
+//   seek or play() plays on without an end.
+// - While playing, the position is that of the sample being heard and never goes back.
 // - At the end of the media the player pauses at the end (state Paused) and emits finished().
 class MediaPlayer : public QObject {
     Q_OBJECT
@@ -39,6 +45,7 @@ public:
     virtual void setPlaybackRate(double rate) = 0;
 
     virtual void play() = 0;
+    virtual void playSpan(double start, double end) = 0; // engine unit
     virtual void pause() = 0;
     virtual void stop() = 0;
     virtual State state() const = 0;
@@ -64,8 +71,17 @@ public:
     enum class Role { Sentence, Word, Video };
 
     virtual ~MediaEngines() = default;
-    // Whether the default engine can be used on this machine (a real check, done once).
+    // What the default engine needs and this machine lacks: a component and the Debian
+    // packages that bring it.
+    struct Missing {
+        QString component;
+        QStringList packages;
+    };
+
+    // Whether the default engine can be used on this machine: a real check, made afresh on
+    // every call, so a repair is seen at the next one. When it cannot, missing() says why.
     virtual bool defaultEngineAvailable() = 0;
+    virtual Missing missing() const = 0;
     virtual std::unique_ptr<MediaPlayer> createPlayer(Engine engine, Role role) = 0;
 };
 

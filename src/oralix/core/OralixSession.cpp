@@ -306,8 +306,7 @@ void OralixSession::showSentence() {
 
 void OralixSession::startSpan() {
     poll_->start();
-    voice_->setPosition(spanStart_);
-    voice_->play();
+    voice_->playSpan(spanStart_, spanEnd_);
 }
 
 void OralixSession::playSentence() {

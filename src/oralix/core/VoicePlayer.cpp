@@ -30,7 +30,21 @@ void VoicePlayer::open(const QString& path) {
 }
 
 void VoicePlayer::play() {
-    player_->play();
+    const double at = player_->position();
+    if (spanEnd_ && at < *spanEnd_) {
+        player_->playSpan(at, *spanEnd_);
+    } else {
+        player_->play();
+    }
+}
+
+void VoicePlayer::playSpan(double start, double end) {
+    if (engine_ == Engine::Backup) {
+        start = std::round(start);
+        end = std::round(end);
+    }
+    spanEnd_ = end;
+    player_->playSpan(start, end);
 }
 
 void VoicePlayer::pause() {
@@ -38,6 +52,7 @@ void VoicePlayer::pause() {
 }
 
 void VoicePlayer::setPosition(double position) {
+    spanEnd_.reset();
     player_->setPosition(engine_ == Engine::Default ? position : std::round(position));
 }
 

@@ -4,6 +4,7 @@
 
 #include <QString>
 #include <memory>
+#include <optional>
 
 namespace oralix {
 
@@ -22,7 +23,10 @@ public:
 
     void set(int volume);           // reset for a new file
     void open(const QString& path); // open the lesson's media
+    // Resumes; a span paused before its end resumes to that end.
     void play();
+    // Plays from start to end (player units): nothing after the end is heard.
+    void playSpan(double start, double end);
     void pause();
     void setPosition(double position); // player units; the backup engine takes whole ms
     double position() const;           // player units
@@ -32,6 +36,7 @@ private:
     ports::MediaEngines::Engine engine_;
     std::unique_ptr<ports::MediaPlayer> player_;
     double rate_ = 1.0;
+    std::optional<double> spanEnd_; // of the span played last, until a seek
 };
 
 } // namespace oralix

@@ -41,9 +41,19 @@ QString dpiMessage() {
         .join(QStringLiteral("\r\n"));
 }
 
-QString engineUnavailableMessage() {
-    return QStringLiteral("您系统中的Windows Media Player发音引擎出现问题，默认发音引擎无法使用，"
-                          "您可以在点击“确定”后查看修复方法，完成修复后再点击“默认引擎”选项。");
+// Names what this machine lacks and the packages that bring it.
+QString engineUnavailableMessage(const ports::MediaEngines::Missing& missing) {
+    const QString component =
+        missing.component.isEmpty() ? QStringLiteral("播放组件") : missing.component;
+    QString message =
+        QStringLiteral("您系统中默认发音引擎所需的%1缺失或无法使用，默认发音引擎无法使用，"
+                       "您可以在点击“确定”后查看修复方法")
+            .arg(component);
+    if (!missing.packages.isEmpty()) {
+        message += QStringLiteral("（在终端中运行：sudo apt-get install %1）")
+                       .arg(missing.packages.join(QLatin1Char(' ')));
+    }
+    return message + QStringLiteral("，完成修复后再点击“默认引擎”选项。");
 }
 
 using Engine = ports::MediaEngines::Engine;
@@ -427,7 +437,7 @@ void SentaraSession::Option4_MouseUp() {
     if (!d->voice.defaultEngineAvailable()) {
         d->study.engineChoice = 1;
         emit changed();
-        d->dialogs.info(tipTitle(), engineUnavailableMessage());
+        d->dialogs.info(tipTitle(), engineUnavailableMessage(d->voice.defaultEngineMissing()));
         d->shell.openUrl(d->content.helpUrl);
     } else {
         d->study.engineChoice = 2;

@@ -58,8 +58,7 @@ int ListeningLoop::pause(RepeatFamily family) const {
 }
 
 void ListeningLoop::playSentence() {
-    voice_.VoiceSetPosition(host_.SentenceStart());
-    voice_.VoicePlay();
+    voice_.VoicePlaySpan(host_.SentenceStart(), host_.SentenceEnd());
     readTimer_->setEnabled(true);
     CloseTimer();
     host_.playbackChanged();

@@ -98,6 +98,18 @@ void VoiceControl::VoicePlay() {
     }
 }
 
+void VoiceControl::VoicePlaySpan(double start, double end) {
+    if (engine_ == Engine::Backup) {
+        start = std::round(start);
+        end = std::round(end);
+    }
+    for (ports::MediaPlayer* player : {sentence_.get(), video_.get()}) {
+        if (player) {
+            player->playSpan(start, end);
+        }
+    }
+}
+
 void VoiceControl::VoicePause() {
     if (sentence_) {
         sentence_->pause();

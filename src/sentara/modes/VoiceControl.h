@@ -27,6 +27,8 @@ public:
     void setEngine(Engine engine);
     Engine engine() const { return engine_; }
     bool defaultEngineAvailable();
+    // What the last check found missing (the component and the packages that bring it).
+    ports::MediaEngines::Missing defaultEngineMissing() const { return engines_.missing(); }
     // A time stored in seconds in the active engine's unit.
     double toEngineUnit(double seconds) const;
 
@@ -35,6 +37,9 @@ public:
     void VoiceSet(int sentenceVolume);
     void VoiceOpen(const QString& mediaPath);
     void VoicePlay();
+    // VoiceSetPosition(start) and VoicePlay() of a sentence play whose end is known: nothing
+    // after `end` is heard (engine unit).
+    void VoicePlaySpan(double start, double end);
     void VoicePause();
     void VoiceSetPosition(double position); // engine unit
     double VoiceGetPosition() const;        // engine unit; 0 without media

@@ -1,5 +1,7 @@
-// Start-up time of Sentara: from starting the process to the first sentence on screen, beside
-// the same measure for a bare Qt window (an application object and one window with a label).
+// Start-up time of both trainers: from starting the process to the first sentence on screen,
+// beside the same measure for a bare Qt window (an application object and one window with a
+// label). The programs also report their phases (application object, services, window, lesson
+// loaded and played, shown), averaged into the counters.
 // Both run under the platform of the environment (offscreen unless QT_QPA_PLATFORM says
 // otherwise) on a copy of the demo course. Each iteration is a new process; the time is wall
 // time from the start of the process to its report line, taken by this harness.
@@ -15,6 +17,7 @@
 #include <QFileInfo>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMap>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -61,7 +64,8 @@ std::optional<QString> copyDemoCourse(QTemporaryDir& dir) {
 }
 
 // Starts the program and waits for its report line; the wall time in ms, or -1 on failure.
-double timeToFirstSentence(const QString& program, const QStringList& arguments, double* reported) {
+double timeToFirstSentence(const QString& program, const QStringList& arguments, double* reported,
+                           QMap<QString, double>* phases) {
     QProcess process;
     process.setProgram(program);
     process.setArguments(arguments);
@@ -84,6 +88,12 @@ double timeToFirstSentence(const QString& program, const QStringList& arguments,
         return -1;
     }
     *reported = out.mid(at + 18).trimmed().split('\n').first().toDouble();
+    for (const QByteArray& line : out.split('\n')) {
+        const QList<QByteArray> parts = line.trimmed().split(' ');
+        if (parts.size() == 3 && parts[0] == "phase") {
+            (*phases)[QString::fromLatin1(parts[1])] += parts[2].toDouble();
+        }
+    }
     return elapsed;
 }
 
@@ -92,9 +102,10 @@ QString selfPath;
 void measure(benchmark::State& state, const QString& program, const QStringList& arguments) {
     double total = 0;
     double reportedTotal = 0;
+    QMap<QString, double> phases;
     for (auto _ : state) {
         double reported = 0;
-        const double ms = timeToFirstSentence(program, arguments, &reported);
+        const double ms = timeToFirstSentence(program, arguments, &reported, &phases);
         if (ms < 0) {
             state.SkipWithError("the program did not report its first sentence");
             return;
@@ -106,6 +117,10 @@ void measure(benchmark::State& state, const QString& program, const QStringList&
     state.counters["wall_ms"] = benchmark::Counter(total, benchmark::Counter::kAvgIterations);
     state.counters["in_process_ms"] =
         benchmark::Counter(reportedTotal, benchmark::Counter::kAvgIterations);
+    for (auto it = phases.cbegin(); it != phases.cend(); ++it) {
+        state.counters[("phase_" + it.key() + "_ms").toStdString()] =
+            benchmark::Counter(it.value(), benchmark::Counter::kAvgIterations);
+    }
 }
 
 void BM_SentaraStartup(benchmark::State& state) {
@@ -120,12 +135,25 @@ void BM_SentaraStartup(benchmark::State& state) {
             {QStringLiteral("--course"), *course, QStringLiteral("--startup-probe")});
 }
 
+void BM_OralixStartup(benchmark::State& state) {
+    static QTemporaryDir dir;
+    static const std::optional<QString> course = copyDemoCourse(dir);
+    const QString program = QDir(QStringLiteral(PROGRAM_DIR)).filePath(QStringLiteral("Oralix"));
+    if (!course || !QFileInfo(program).isExecutable()) {
+        state.SkipWithError("needs the demo course and the built Oralix");
+        return;
+    }
+    measure(state, program,
+            {QStringLiteral("--course"), *course, QStringLiteral("--startup-probe")});
+}
+
 void BM_BareQtWindowStartup(benchmark::State& state) {
     measure(state, selfPath, {QStringLiteral("--bare-window")});
 }
 
 BENCHMARK(BM_BareQtWindowStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 BENCHMARK(BM_SentaraStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
+BENCHMARK(BM_OralixStartup)->UseManualTime()->Unit(benchmark::kMillisecond)->Iterations(10);
 
 } // namespace
 

@@ -17,15 +17,10 @@ constexpr qint64 staleBeforeMs = 30;
 constexpr qint64 staleAfterMs = 1000;
 constexpr int staleLimit = 10;
 constexpr qint64 maxExtrapolationMs = 100;
-// A pause asked of mpv is heard about this much later (measured on the sound server's sink).
-constexpr double pauseHeardAfterMs = 10;
 
 } // namespace
 
-MpvMediaPlayer::MpvMediaPlayer(QObject* parent)
-    : ports::MediaPlayer(parent),
-      spanEnd_([this] { return position(); }, [this] { mpv_.setProperty("pause", true); },
-               pauseHeardAfterMs, 1000.0) {
+MpvMediaPlayer::MpvMediaPlayer(QObject* parent) : ports::MediaPlayer(parent) {
     connect(&mpv_, &MpvHandle::propertyChanged, this, &MpvMediaPlayer::onProperty);
     connect(&mpv_, &MpvHandle::fileLoaded, this, &MpvMediaPlayer::onFileLoaded);
     connect(&mpv_, &MpvHandle::playbackRestarted, this, &MpvMediaPlayer::onPlaybackRestarted);
@@ -39,7 +34,6 @@ MpvMediaPlayer::MpvMediaPlayer(QObject* parent)
 MpvMediaPlayer::~MpvMediaPlayer() = default;
 
 void MpvMediaPlayer::open(const QString& path) {
-    spanEnd_.cancel();
     path_ = path;
     loaded_ = false;
     atEnd_ = false;
@@ -67,7 +61,6 @@ void MpvMediaPlayer::open(const QString& path) {
 }
 
 void MpvMediaPlayer::close() {
-    spanEnd_.cancel();
     mpv_.command({QStringLiteral("stop")});
     path_.clear();
     hasMedia_ = false;
@@ -118,26 +111,14 @@ void MpvMediaPlayer::play() {
 void MpvMediaPlayer::playSpan(double start, double end) {
     setPosition(start);
     play();
-    if (hasMedia_ && std::isfinite(end)) {
-        spanEnd_.watch(end, rate_);
-    }
+    // mpv cannot be told to stop at a sample: the caller's own watch ends the span (and a
+    // watch of our own, pausing mpv underneath, disturbs the seek of the next play).
+    (void)end;
 }
 
 void MpvMediaPlayer::pause() {
-    // Paused after the end of a span: it stays where it says it is, past the end.
-    const std::optional<qint64> pastEnd =
-        spanEnd_.over() ? std::optional<qint64>(std::llround(spanEnd_.positionPastEnd()))
-                        : std::nullopt;
-    spanEnd_.cancel();
     pendingPlay_ = false;
     if (!hasMedia_) {
-        return;
-    }
-    if (pastEnd) {
-        playing_ = false;
-        stopped_ = false;
-        seekTo(clampMs(*pastEnd));
-        updateState();
         return;
     }
     mpv_.setProperty("pause", true);
@@ -149,7 +130,6 @@ void MpvMediaPlayer::pause() {
 }
 
 void MpvMediaPlayer::stop() {
-    spanEnd_.cancel();
     pendingPlay_ = false;
     pendingSeekMs_.reset();
     if (!hasMedia_) {
@@ -188,9 +168,6 @@ double MpvMediaPlayer::position() const {
     if (atEnd_) {
         return static_cast<double>(durationMs_);
     }
-    if (spanEnd_.over()) {
-        return std::floor(spanEnd_.positionPastEnd());
-    }
     qint64 ms = positionMs_ + sinceReportMs();
     if (playing_ && !seeking_) {
         ms = std::max(ms, lastShownMs_);
@@ -214,7 +191,6 @@ void MpvMediaPlayer::setPosition(double position) {
         return;
     }
     const qint64 ms = clampMs(std::llround(position));
-    spanEnd_.cancel();
     atEnd_ = false;
     if (!loaded_) {
         pendingSeekMs_ = ms;

@@ -2,7 +2,6 @@
 
 #include "common/ports/MediaPlayer.h"
 #include "platform/MpvHandle.h"
-#include "platform/SpanEndWatch.h"
 
 #include <QElapsedTimer>
 #include <optional>
@@ -33,7 +32,7 @@ public:
     void setPlaybackRate(double rate) override;
 
     void play() override;
-    // Pauses itself as soon as the position passes the end (a 1 ms watch).
+    // Seeks and plays; the caller's watch ends the span.
     void playSpan(double start, double end) override;
     void pause() override;
     void stop() override;
@@ -75,7 +74,6 @@ private:
     int volume_ = 100;
     State reported_ = State::NoMedia;
     mutable qint64 lastShownMs_ = 0; // the position never goes back while playing on
-    SpanEndWatch spanEnd_;
 };
 
 } // namespace platform

@@ -3,6 +3,7 @@
 #include "platform/DefaultEnginePlayer.h"
 #include "platform/MpvMediaPlayer.h"
 #include "platform/PulseOutput.h"
+#include "platform/QtMediaPlayer.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>
@@ -96,7 +97,9 @@ void PlatformEngines::prepare(ports::MediaPlayer& player, Role role) {
 
 std::unique_ptr<ports::MediaPlayer> PlatformEngines::createPlayer(Engine engine, Role role) {
     std::unique_ptr<ports::MediaPlayer> player;
-    if (engine == Engine::Default) {
+    if (engine == Engine::Default && qtForAudio_) {
+        player = std::make_unique<QtMediaPlayer>();
+    } else if (engine == Engine::Default) {
         player = std::make_unique<DefaultEnginePlayer>(role == Role::Video
                                                            ? DefaultEnginePlayer::Use::PictureOnly
                                                            : DefaultEnginePlayer::Use::Sound);

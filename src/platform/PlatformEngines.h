@@ -13,6 +13,10 @@ public:
     Missing missing() const override { return missing_; }
     std::unique_ptr<ports::MediaPlayer> createPlayer(Engine engine, Role role) override;
 
+    // Audio lessons on Qt Multimedia's player instead of the exact one (the sentence-end
+    // benchmark compares the two).
+    void setQtMultimediaForAudio(bool on) { qtForAudio_ = on; }
+
     // Sets up a new player for its role: auto-start, and the volume of word and video players.
     static void prepare(ports::MediaPlayer& player, Role role);
 
@@ -21,6 +25,7 @@ public:
 
 private:
     Missing missing_;
+    bool qtForAudio_ = false;
 };
 
 } // namespace platform

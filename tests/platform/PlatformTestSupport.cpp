@@ -163,6 +163,13 @@ std::vector<HeardPlay> heardPlays(const std::vector<qint16>& samples, int sample
             (frequency(samples, sampleRate, end - skip - window, end - skip) - from) / perSecond +
             half;
         play.seconds = double(end - begin) / sampleRate;
+        // A stretch going on where the one before stopped is the same play, broken by a
+        // dropout of a loaded machine (the sound server ran dry for a moment).
+        if (!plays.empty() && std::abs(play.start - plays.back().end) < 0.03) {
+            plays.back().end = play.end;
+            plays.back().seconds += play.seconds;
+            continue;
+        }
         plays.push_back(play);
     }
     return plays;

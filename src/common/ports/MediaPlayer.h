@@ -16,10 +16,11 @@ namespace ports {
 // - play() resumes from the current position; pause() keeps the position; stop() rewinds.
 // - setPosition() seeks; a seek asked for before the media has loaded is applied when it loads;
 //   the target is clamped inside the media.
-// - playSpan(start, end) seeks to start and plays; nothing of the media after `end` is heard,
-//   whatever the caller's own watch does. The position still passes `end` (the play goes on in
-//   silence, or pauses just past it), so a caller watching for the end sees it passed. A later
-//   seek or play() plays on without an end.
+// - playSpan(start, end) seeks to start and plays a span whose end is known. The default
+//   engine's players let nothing after `end` be heard, whatever the caller's own watch does;
+//   the backup engine's relies on that watch. The position still passes `end` (the play goes on
+//   in silence, or pauses just past it), so a caller watching for the end sees it passed. A
+//   later seek or play() plays on without an end.
 // - While playing, the position is that of the sample being heard and never goes back.
 // - At the end of the media the player pauses at the end (state Paused) and emits finished().
 class MediaPlayer : public QObject {

@@ -13,12 +13,27 @@
 #include "platform/QtSoundPlayer.h"
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QTextStream>
+#include <QTimer>
 #include <memory>
 
 int main(int argc, char* argv[]) {
+    QElapsedTimer sinceStart;
+    sinceStart.start();
     platform::pinGStreamerBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Oralix"));
+    // The start-up benchmark's phases: milliseconds since the process started at each step.
+    const bool probe = app.arguments().contains(QStringLiteral("--startup-probe"));
+    QStringList phases;
+    const auto phase = [&](const char* name) {
+        if (probe) {
+            phases
+                << QStringLiteral("phase %1 %2").arg(QLatin1String(name)).arg(sinceStart.elapsed());
+        }
+    };
+    phase("application");
 
     const common::CourseFolder folder = common::CourseFolder::fromApplication(app.arguments());
     QString contentError;
@@ -32,8 +47,10 @@ int main(int argc, char* argv[]) {
     platform::QtShell shell;
     oralix::OralixSession session(folder, std::move(content),
                                   {clock, engines, recorder, sounds, dialogs, shell});
+    phase("services");
     oralix::ui::OralixWindow window(session);
     dialogs.setParent(&window);
+    phase("window");
 
     oralix::ui::SignalCloser closer;
     QObject::connect(&closer, &oralix::ui::SignalCloser::closeRequested, &window, [&window] {
@@ -48,6 +65,21 @@ int main(int argc, char* argv[]) {
     }
     session.start();
     window.focusTypingBox();
+    phase("lesson");
+
+    // Prints the milliseconds from process start to the first sentence on screen, then quits.
+    if (probe) {
+        QTimer::singleShot(0, &window, [&] {
+            window.repaint();
+            QTextStream out(stdout);
+            for (const QString& line : phases) {
+                out << line << '\n';
+            }
+            out << "first-sentence-ms " << sinceStart.elapsed() << Qt::endl;
+            window.setQuietClose(true);
+            window.close();
+        });
+    }
 
     const qsizetype shots = app.arguments().indexOf(QStringLiteral("--screenshot-dir"));
     std::unique_ptr<oralix::ui::ScreenshotTour> tour;

@@ -14,6 +14,9 @@ EngineChooser::EngineChooser(QWidget* parent) : QFrame(parent) {
     backup_->setObjectName(QStringLiteral("Option3"));
     default_ = new QRadioButton(QStringLiteral("默认引擎"), this);
     default_->setObjectName(QStringLiteral("Option4"));
+    default_->setToolTip(
+        QStringLiteral("音频课：逐样本精确播放句子，变速时音调不变；视频课：Qt Multimedia"));
+    backup_->setToolTip(QStringLiteral("音频课和视频课都由 libmpv 播放"));
     for (QRadioButton* option : {backup_, default_}) {
         option->setFocusPolicy(Qt::NoFocus);
         option->setCursor(Qt::PointingHandCursor);

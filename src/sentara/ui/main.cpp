@@ -23,7 +23,7 @@
 
 namespace {
 
-// Hidden options for the documentation pictures and the start-up benchmark.
+// Hidden options for the documentation pictures and the benchmarks.
 QString optionValue(const QStringList& arguments, const QString& name) {
     const qsizetype at = arguments.indexOf(name);
     return at >= 0 && at + 1 < arguments.size() ? arguments.at(at + 1) : QString();
@@ -40,10 +40,21 @@ int main(int argc, char* argv[]) {
     QApplication::setFont(platform::Fonts::ui());
 
     const QStringList arguments = QApplication::arguments();
+    // The start-up benchmark's phases: milliseconds since the process started at each step.
+    const bool probe = arguments.contains(QStringLiteral("--startup-probe"));
+    QStringList phases;
+    const auto phase = [&](const char* name) {
+        if (probe) {
+            phases
+                << QStringLiteral("phase %1 %2").arg(QLatin1String(name)).arg(sinceStart.elapsed());
+        }
+    };
+    phase("application");
     const common::CourseFolder folder = common::CourseFolder::fromApplication(arguments);
 
     platform::QtClock clock;
     platform::PlatformEngines engines;
+    engines.setQtMultimediaForAudio(arguments.contains(QStringLiteral("--qt-multimedia-audio")));
     platform::QtRecorder recorder;
     platform::QtSoundPlayer sounds;
     platform::QtDialogs dialogs;
@@ -52,7 +63,9 @@ int main(int argc, char* argv[]) {
     platform::QtScreen screen;
     sentara::SentaraSession session(folder, clock, engines, recorder, sounds, dialogs, shell,
                                     measure, screen);
+    phase("services");
     sentara::ui::SentaraWindow window(session, folder);
+    phase("window");
     dialogs.setParent(&window);
     screen.setWindow(&window);
 
@@ -61,14 +74,20 @@ int main(int argc, char* argv[]) {
                      &QWidget::close);
 
     session.start();
+    phase("lesson");
     window.showCatalogue();
     window.show();
+    phase("shown");
 
     // Prints the milliseconds from process start to the first sentence on screen, then quits.
-    if (arguments.contains(QStringLiteral("--startup-probe"))) {
+    if (probe) {
         QTimer::singleShot(0, &window, [&] {
             window.repaint();
-            QTextStream(stdout) << "first-sentence-ms " << sinceStart.elapsed() << Qt::endl;
+            QTextStream out(stdout);
+            for (const QString& line : phases) {
+                out << line << '\n';
+            }
+            out << "first-sentence-ms " << sinceStart.elapsed() << Qt::endl;
             window.close();
         });
     }

@@ -135,10 +135,11 @@ bool runProgram(const support::CourseBuilder& course, Measured measured) {
     if (!sentara.waitForStarted(10000)) {
         return false;
     }
-    // Each sentence: its plays, the pause after each, and the pollings on the way.
+    // Each sentence: its plays, the pause after each, the pollings on the way and room for a
+    // player slow to start.
     const int runMs =
         2000 + sentences * playsPerSentence *
-                   (static_cast<int>((spanEnd - spanStart) * 1000) + pauseMs + 3 * pollMs);
+                   (static_cast<int>((spanEnd - spanStart) * 1000) + pauseMs + 3 * pollMs + 300);
     QEventLoop wait;
     QTimer::singleShot(runMs, &wait, &QEventLoop::quit);
     wait.exec();

@@ -29,6 +29,35 @@ TEST(PlaybackChain, RepeatTwiceWithThreeSecondPausesThenTheNextSentence) {
     EXPECT_EQ(pauses.mid(0, 4), (QList<qint64>{1500, 6010, 10520, 15030}));
 }
 
+// The pause counts from the end heard, not from the 30 ms poll that saw it: the default
+// engine's player ends a span at its end (at any speed), the backup engine's plays on until the
+// poll pauses it.
+TEST(PlaybackChain, ThePauseCountsFromTheEndHeard) {
+    struct Case {
+        int engine;
+        int speed; // 0, 1, 2: 0.75x, 1x, 1.25x
+        qint64 secondPlay;
+    };
+    // The span is 1490 ms of media; the interval box says 3 s, a pause of 3010 ms.
+    for (const Case& c : {Case{2, 1, 1490 + 3010},    // seen at 1500, 10 ms late
+                          Case{1, 1, 1500 + 3010},    // silent only from the poll at 1500
+                          Case{2, 2, 1192 + 3010}}) { // 1192 ms at 1.25x, seen at 1200
+        Rig rig;
+        rig.course.bookList(kBook, {QStringLiteral("L1")})
+            .lesson(kBook, 1, {sentence(QStringLiteral("One."), QStringLiteral("一。"), 0.5, 1.99)})
+            .media(kBook, QStringLiteral("1.mp3"), 5000)
+            .studySettings(setDat(c.engine))
+            .trainerSettings(QStringLiteral("0\\1\\1\\2\\3\\1\\1\\\\0\\Daily Talk\\0\\0\\"));
+        OralixSession& s = rig.start();
+        s.setSpeed(c.speed);
+        s.playSentence();
+        rig.player().clearLog();
+        rig.clock.advance(6000);
+        EXPECT_EQ(rig.playTimes().value(0), c.secondPlay)
+            << "engine " << c.engine << ", speed " << c.speed;
+    }
+}
+
 TEST(PlaybackChain, IntervalZeroPausesTenMilliseconds) {
     Rig rig;
     rig.standardBook().trainerSettings(
@@ -217,8 +246,8 @@ class ReadAllHeldPause : public ::testing::TestWithParam<HeldPauseCase> {};
 TEST_P(ReadAllHeldPause, APauseHoldsFromWheneverItIsPressed) {
     const HeldPauseCase& c = GetParam();
     Rig rig;
-    // Sentence 1 ends 1490 ms after its start: the 30 ms poll sees it at 1500, then the 1010 ms
-    // pause runs until 2510.
+    // Sentence 1 ends 1490 ms after its start: the 30 ms poll sees it at 1500, and the 1010 ms
+    // pause, counted from the end heard, runs until 2500.
     rig.course.bookList(kBook, {QStringLiteral("L1")})
         .lesson(kBook, 1,
                 {sentence(QStringLiteral("One."), QStringLiteral("一。"), 0.5, 1.99),
@@ -249,12 +278,12 @@ TEST_P(ReadAllHeldPause, APauseHoldsFromWheneverItIsPressed) {
 INSTANTIATE_TEST_SUITE_P(
     Cases, ReadAllHeldPause,
     ::testing::Values(
-        // 100 ms into the pause: the 910 ms left of it, then the next sentence.
-        HeldPauseCase{"InThePause", 1600, 1, 910, 2.5, 2},
+        // 110 ms into the pause: the 900 ms left of it, then the next sentence.
+        HeldPauseCase{"InThePause", 1600, 1, 900, 2.5, 2},
         // The same, when the sentence is to be played twice: it plays again.
-        HeldPauseCase{"InThePauseBeforeARepeat", 1600, 2, 910, 0.5, 1},
-        // After the span's end but before the poll saw it: the whole pause after the resume.
-        HeldPauseCase{"BeforeTheEndWasSeen", 1495, 1, 1010, 2.5, 2}),
+        HeldPauseCase{"InThePauseBeforeARepeat", 1600, 2, 900, 0.5, 1},
+        // 5 ms after the span's end, before the poll saw it: all but those 5 ms after the resume.
+        HeldPauseCase{"BeforeTheEndWasSeen", 1495, 1, 1005, 2.5, 2}),
     [](const ::testing::TestParamInfo<HeldPauseCase>& info) { return info.param.name; });
 
 TEST(ReadAll, StoppingDuringThePauseLeavesThePlayerSilent) {

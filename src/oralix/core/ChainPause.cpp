@@ -19,12 +19,17 @@ void ChainPause::setInterval(int ms) {
     }
 }
 
-void ChainPause::start() {
+void ChainPause::start(int sinceEndMs) {
     if (held_) {
-        kept_ = interval_;
+        kept_ = lengthAfter(sinceEndMs);
         return;
     }
-    run(interval_);
+    run(lengthAfter(sinceEndMs));
+}
+
+int ChainPause::lengthAfter(int sinceEndMs) const {
+    constexpr int shortest = 10;
+    return qMax(qMin(interval_, shortest), interval_ - qMax(0, sinceEndMs));
 }
 
 void ChainPause::stop() {

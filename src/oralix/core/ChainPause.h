@@ -19,7 +19,9 @@ public:
 
     int interval() const { return interval_; }
     void setInterval(int ms); // a running pause starts again with the new interval
-    void start();
+    // Starts the pause; `sinceEndMs` of it have already gone by (the end of the play was heard
+    // that long ago), so it runs that much shorter, but never below 10 ms.
+    void start(int sinceEndMs = 0);
     void stop(); // also ends a hold and forgets what it kept
     bool isRunning() const;
 
@@ -33,6 +35,7 @@ signals:
 
 private:
     void run(int ms);
+    int lengthAfter(int sinceEndMs) const;
 
     ports::Clock& clock_;
     std::unique_ptr<ports::Timer> timer_;

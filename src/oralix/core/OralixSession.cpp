@@ -320,13 +320,15 @@ void OralixSession::playSentence() {
 }
 
 void OralixSession::afterPlayEnds() {
-    if (voice_->position() < spanEnd_) {
+    const double position = voice_->position();
+    if (position < spanEnd_) {
         return;
     }
     poll_->stop();
     voice_->pause();
     playCount_ += 1;
-    pause_->start();
+    // The pause counts from the end heard, not from this poll.
+    pause_->start(voice_->msSinceSpanEndHeard(position, spanEnd_));
     if (view_.mode == StudyModeTable::ReadAlong) {
         readAlong_->modelEnded();
     }

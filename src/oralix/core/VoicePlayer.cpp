@@ -60,6 +60,13 @@ double VoicePlayer::position() const {
     return player_->position();
 }
 
+int VoicePlayer::msSinceSpanEndHeard(double position, double end) const {
+    if (engine_ == Engine::Backup || !(position > end) || !(rate_ > 0)) {
+        return 0;
+    }
+    return static_cast<int>(std::lround((position - end) * 1000.0 / rate_));
+}
+
 void VoicePlayer::setRate(double rate) {
     rate_ = rate;
     player_->setPlaybackRate(rate);

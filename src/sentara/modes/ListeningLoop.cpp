@@ -3,6 +3,7 @@
 #include "common/ports/Clock.h"
 #include "sentara/modes/VoiceControl.h"
 
+#include <algorithm>
 #include <optional>
 
 namespace sentara {
@@ -41,6 +42,7 @@ ListeningLoop::ListeningLoop(ports::Clock& clock, VoiceControl& voice, Listening
     connect(allReadTimer_.get(), &ports::Timer::timeout, this, &ListeningLoop::onAllReadTimer);
     connect(wordTimer_.get(), &ports::Timer::timeout, this, &ListeningLoop::onWordTimer);
     for (int f = 0; f < kRepeatFamilyCount; ++f) {
+        pauses_[f] = kMinPauseMs;
         gapTimers_[f] = clock.createTimer(kMinPauseMs);
         connect(gapTimers_[f].get(), &ports::Timer::timeout, this,
                 [this, f] { onGapTimer(static_cast<RepeatFamily>(f)); });
@@ -50,11 +52,19 @@ ListeningLoop::ListeningLoop(ports::Clock& clock, VoiceControl& voice, Listening
 ListeningLoop::~ListeningLoop() = default;
 
 void ListeningLoop::setPause(RepeatFamily family, int ms) {
-    gapTimers_[static_cast<int>(family)]->setInterval(std::max(kMinPauseMs, ms));
+    const int f = static_cast<int>(family);
+    pauses_[f] = std::max(kMinPauseMs, ms);
+    gapTimers_[f]->setInterval(pauses_[f]);
 }
 
 int ListeningLoop::pause(RepeatFamily family) const {
-    return gapTimers_[static_cast<int>(family)]->interval();
+    return pauses_[static_cast<int>(family)];
+}
+
+void ListeningLoop::startGap(RepeatFamily family, int sinceEndMs) {
+    const int f = static_cast<int>(family);
+    gapTimers_[f]->setInterval(std::max(kMinPauseMs, pauses_[f] - std::max(0, sinceEndMs)));
+    gapTimers_[f]->setEnabled(true);
 }
 
 void ListeningLoop::playSentence() {
@@ -131,7 +141,7 @@ void ListeningLoop::onReadTimer() {
     readTimer_->setEnabled(false);
     ++currentReadCount_;
     if (const std::optional<RepeatFamily> family = gapFamilyOf(host_.ModeIndex())) {
-        gapTimers_[static_cast<int>(*family)]->setEnabled(true);
+        startGap(*family, voice_.msSinceSpanEndHeard(position, host_.SentenceEnd()));
     }
     host_.playbackChanged();
 }

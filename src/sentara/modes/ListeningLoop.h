@@ -97,6 +97,9 @@ private:
     void onReadTimer();
     void onAllReadTimer();
     void onGapTimer(RepeatFamily family);
+    // Starts a family's gap timer for its pause, less the time since the sentence's end was
+    // heard (never below the 10 ms minimum): the pause counts from the end, not from the poll.
+    void startGap(RepeatFamily family, int sinceEndMs);
     void onWordTimer();
 
     VoiceControl& voice_;
@@ -105,6 +108,7 @@ private:
     std::unique_ptr<ports::Timer> allReadTimer_;
     std::unique_ptr<ports::Timer> wordTimer_;
     std::array<std::unique_ptr<ports::Timer>, kRepeatFamilyCount> gapTimers_;
+    std::array<int, kRepeatFamilyCount> pauses_{};
     int currentReadCount_ = 0;
     bool readAllRunning_ = false;
     bool readAllPaused_ = false;

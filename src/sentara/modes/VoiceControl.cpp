@@ -139,6 +139,13 @@ double VoiceControl::VoiceGetPosition() const {
     return engine_ == Engine::Backup ? std::round(position) : position;
 }
 
+int VoiceControl::msSinceSpanEndHeard(double position, double end) const {
+    if (engine_ == Engine::Backup || !(position > end)) {
+        return 0;
+    }
+    return static_cast<int>(std::lround((position - end) * 1000.0));
+}
+
 void VoiceControl::WordSoundOpen(const QString& word) {
     if (!word_ || word.isEmpty()) {
         return;

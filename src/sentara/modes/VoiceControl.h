@@ -43,6 +43,10 @@ public:
     void VoicePause();
     void VoiceSetPosition(double position); // engine unit
     double VoiceGetPosition() const;        // engine unit; 0 without media
+    // How long ago (ms) the end of a span was heard, when the position read is past it: the
+    // default engine's players end a span exactly at its end, so its silence began when the
+    // position passed the end; the backup engine's go on until paused, so it begins now (0).
+    int msSinceSpanEndHeard(double position, double end) const;
     // Plays Word/<c>/<word>.wav on the word player (silent when the file is missing).
     void WordSoundOpen(const QString& word);
     void WordSoundStop();

@@ -1,8 +1,9 @@
-# trainers_library(<name> DIRS <dir>... LINKS <target>... [EXCLUDE <regex>])
-# One static library per layer, made of every .cpp/.h of its folders, so a file added to a folder
-# needs no change here and a dependency the layer does not declare fails to link.
+# trainers_library(<name> [SHARED] DIRS <dir>... LINKS <target>... [EXCLUDE <regex>])
+# One library per layer (static unless SHARED), made of every .cpp/.h of its folders, so a file
+# added to a folder needs no change here and a dependency the layer does not declare fails to
+# link. A shared library goes to the program folder.
 function(trainers_library name)
-    cmake_parse_arguments(ARG "" "EXCLUDE" "DIRS;LINKS" ${ARGN})
+    cmake_parse_arguments(ARG "SHARED" "EXCLUDE" "DIRS;LINKS" ${ARGN})
     set(sources)
     foreach(dir IN LISTS ARG_DIRS)
         file(GLOB found CONFIGURE_DEPENDS ${dir}/*.cpp ${dir}/*.h)
@@ -16,7 +17,12 @@ function(trainers_library name)
         target_link_libraries(${name} INTERFACE ${ARG_LINKS})
         return()
     endif()
-    add_library(${name} STATIC ${sources})
+    if(ARG_SHARED)
+        add_library(${name} SHARED ${sources})
+        set_target_properties(${name} PROPERTIES LIBRARY_OUTPUT_DIRECTORY ${CMAKE_BINARY_DIR}/bin)
+    else()
+        add_library(${name} STATIC ${sources})
+    endif()
     target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR}/src)
     target_link_libraries(${name} PUBLIC ${ARG_LINKS})
 endfunction()

@@ -1,7 +1,7 @@
 #include "platform/DefaultEnginePlayer.h"
 
-#include "platform/ExactAudioPlayer.h"
-#include "platform/QtMediaPlayer.h"
+#include "platform/DeferredPlayer.h"
+#include "platform/MediaModules.h"
 
 #include <QFileInfo>
 #include <QStringList>
@@ -30,10 +30,16 @@ void DefaultEnginePlayer::use(bool video) {
         current_->close();
         current_.reset();
     }
+    // Both are made when first needed: Qt Multimedia starts GStreamer, the exact audio player
+    // is a module of its own.
     if (video) {
-        current_ = std::make_unique<QtMediaPlayer>();
+        current_ = std::make_unique<DeferredPlayer>(Unit::Seconds, [] {
+            return MediaModules::createPlayer(MediaModules::Module::QtMedia);
+        });
     } else {
-        current_ = std::make_unique<ExactAudioPlayer>();
+        current_ = std::make_unique<DeferredPlayer>(Unit::Seconds, [] {
+            return MediaModules::createPlayer(MediaModules::Module::ExactAudio);
+        });
     }
     currentIsVideo_ = video;
     current_->setAutoStart(autoStart_);

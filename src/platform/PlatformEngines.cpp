@@ -1,13 +1,9 @@
 #include "platform/PlatformEngines.h"
 
 #include "platform/DefaultEnginePlayer.h"
-#include "platform/MpvMediaPlayer.h"
-#include "platform/PulseOutput.h"
-#include "platform/QtMediaPlayer.h"
-
-extern "C" {
-#include <libavcodec/avcodec.h>
-}
+#include "platform/DeferredPlayer.h"
+#include "platform/MediaModuleApi.h"
+#include "platform/MediaModules.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -18,29 +14,23 @@ namespace platform {
 namespace {
 
 using Missing = ports::MediaEngines::Missing;
+using Module = MediaModules::Module;
 
 bool libraryPresent(const QString& folder, const QString& file) {
     return QFileInfo::exists(QDir(folder).filePath(file));
 }
 
-// What the default engine needs, each with the Debian package that brings it. Only files and
-// a connection are looked at, so the check is quick enough for every click on the engine.
-QList<Missing> missingParts() {
-    QList<Missing> missing;
-    if (avcodec_find_decoder(AV_CODEC_ID_MP3) == nullptr ||
-        avcodec_find_decoder(AV_CODEC_ID_PCM_S16LE) == nullptr) {
-        missing.append({QStringLiteral("FFmpeg 音频解码库"),
-                        {QStringLiteral("libavcodec59"), QStringLiteral("libavformat59")}});
-    }
-    if (!PulseOutput::serverReachable()) {
-        missing.append({QStringLiteral("声音服务（PulseAudio，或 PipeWire 的 PulseAudio 接口）"),
-                        {QStringLiteral("pulseaudio")}});
+// What video lessons need of Qt Multimedia and GStreamer, each with the Debian package that
+// brings it. Only files are looked at (the module is loaded when a video is first opened).
+void checkVideoParts(Missing* missing) {
+    if (MediaModules::path(Module::QtMedia).isEmpty()) {
+        MediaModules::load(Module::QtMedia, missing);
     }
     const QString qtPlugins = QLibraryInfo::path(QLibraryInfo::PluginsPath);
     if (!libraryPresent(qtPlugins + QStringLiteral("/multimedia"),
                         QStringLiteral("libgstreamermediaplugin.so"))) {
-        missing.append({QStringLiteral("Qt Multimedia 的 GStreamer 插件（播放视频课）"),
-                        {QStringLiteral("libqt6multimedia6")}});
+        appendMissing(missing, QStringLiteral("Qt Multimedia 的 GStreamer 插件（播放视频课）"),
+                      {QStringLiteral("libqt6multimedia6")});
     }
     const QString gst =
         QLibraryInfo::path(QLibraryInfo::LibrariesPath) + QStringLiteral("/gstreamer-1.0");
@@ -57,24 +47,26 @@ QList<Missing> missingParts() {
     };
     for (const auto& part : gstreamerParts) {
         if (!libraryPresent(gst, QString::fromLatin1(part.file))) {
-            missing.append(
-                {QString::fromUtf8(part.component), {QString::fromLatin1(part.package)}});
+            appendMissing(missing, QString::fromUtf8(part.component),
+                          {QString::fromLatin1(part.package)});
         }
     }
-    return missing;
 }
 
 } // namespace
 
 bool PlatformEngines::defaultEngineAvailable() {
     missing_ = {};
-    for (const Missing& part : missingParts()) {
-        if (!missing_.component.isEmpty()) {
-            missing_.component += QStringLiteral("、");
+    if (MediaModules::held() && !MediaModules::isLoaded(Module::ExactAudio)) {
+        // At start-up, before the window is shown, the module is not read yet: its file must be
+        // there. It is loaded, and checked in full, once the window is on screen.
+        if (MediaModules::path(Module::ExactAudio).isEmpty()) {
+            MediaModules::load(Module::ExactAudio, &missing_);
         }
-        missing_.component += part.component;
-        missing_.packages += part.packages;
+    } else if (const MediaModuleApi* exact = MediaModules::load(Module::ExactAudio, &missing_)) {
+        exact->check(&missing_);
     }
+    checkVideoParts(&missing_);
     return missing_.component.isEmpty();
 }
 
@@ -98,13 +90,17 @@ void PlatformEngines::prepare(ports::MediaPlayer& player, Role role) {
 std::unique_ptr<ports::MediaPlayer> PlatformEngines::createPlayer(Engine engine, Role role) {
     std::unique_ptr<ports::MediaPlayer> player;
     if (engine == Engine::Default && qtForAudio_) {
-        player = std::make_unique<QtMediaPlayer>();
+        player = std::make_unique<DeferredPlayer>(ports::MediaPlayer::Unit::Seconds, [] {
+            return MediaModules::createPlayer(MediaModules::Module::QtMedia);
+        });
     } else if (engine == Engine::Default) {
         player = std::make_unique<DefaultEnginePlayer>(role == Role::Video
                                                            ? DefaultEnginePlayer::Use::PictureOnly
                                                            : DefaultEnginePlayer::Use::Sound);
     } else {
-        player = std::make_unique<MpvMediaPlayer>();
+        player = std::make_unique<DeferredPlayer>(ports::MediaPlayer::Unit::Milliseconds, [] {
+            return MediaModules::createPlayer(MediaModules::Module::Mpv);
+        });
     }
     prepare(*player, role);
     return player;

@@ -6,7 +6,9 @@ namespace platform {
 
 // Makes the players of both engines. The default engine plays audio on the exact audio player
 // (FFmpeg, the sound server) and video on Qt Multimedia (GStreamer); whether it can be used is
-// checked afresh on every call, from what this machine has. The backup engine is libmpv.
+// checked afresh on every call, from what this machine has. The backup engine is libmpv. The
+// exact audio player and libmpv are media modules, loaded when their engine is first used; a
+// player is made when its first file is opened (see MediaModules, DeferredPlayer).
 class PlatformEngines : public ports::MediaEngines {
 public:
     bool defaultEngineAvailable() override;

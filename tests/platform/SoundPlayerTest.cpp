@@ -1,7 +1,7 @@
 // Interface sounds, measured from what the sink plays.
 #include "PlatformTestSupport.h"
 
-#include "platform/QtSoundPlayer.h"
+#include "platform/DeferredSoundPlayer.h"
 
 #include <gtest/gtest.h>
 
@@ -36,7 +36,7 @@ protected:
     QString loud;
     QString quiet;
     QString shortSound;
-    platform::QtSoundPlayer sounds;
+    platform::DeferredSoundPlayer sounds; // as the programs make it
 };
 
 TEST_F(SoundPlayer, ANewSoundCutsOffTheOneStillPlaying) {

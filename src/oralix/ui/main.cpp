@@ -4,36 +4,25 @@
 #include "oralix/ui/OralixWindow.h"
 #include "oralix/ui/ScreenshotTour.h"
 #include "oralix/ui/SignalCloser.h"
+#include "platform/DeferredRecorder.h"
+#include "platform/DeferredSoundPlayer.h"
 #include "platform/MediaBackend.h"
+#include "platform/MediaModules.h"
 #include "platform/PlatformEngines.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
-#include "platform/QtRecorder.h"
 #include "platform/QtShell.h"
-#include "platform/QtSoundPlayer.h"
+#include "platform/StartupProbe.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTextStream>
-#include <QTimer>
 #include <memory>
 
 int main(int argc, char* argv[]) {
-    QElapsedTimer sinceStart;
-    sinceStart.start();
+    platform::StartupProbe probe(argc, argv);
     platform::pinGStreamerBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Oralix"));
-    // The start-up benchmark's phases: milliseconds since the process started at each step.
-    const bool probe = app.arguments().contains(QStringLiteral("--startup-probe"));
-    QStringList phases;
-    const auto phase = [&](const char* name) {
-        if (probe) {
-            phases
-                << QStringLiteral("phase %1 %2").arg(QLatin1String(name)).arg(sinceStart.elapsed());
-        }
-    };
-    phase("application");
+    probe.phase("application");
 
     const common::CourseFolder folder = common::CourseFolder::fromApplication(app.arguments());
     QString contentError;
@@ -41,16 +30,16 @@ int main(int argc, char* argv[]) {
 
     platform::QtClock clock;
     platform::PlatformEngines engines;
-    platform::QtRecorder recorder;
-    platform::QtSoundPlayer sounds;
+    platform::DeferredRecorder recorder;
+    platform::DeferredSoundPlayer sounds;
     platform::QtDialogs dialogs;
     platform::QtShell shell;
     oralix::OralixSession session(folder, std::move(content),
                                   {clock, engines, recorder, sounds, dialogs, shell});
-    phase("services");
+    probe.phase("services");
     oralix::ui::OralixWindow window(session);
     dialogs.setParent(&window);
-    phase("window");
+    probe.phase("window");
 
     oralix::ui::SignalCloser closer;
     QObject::connect(&closer, &oralix::ui::SignalCloser::closeRequested, &window, [&window] {
@@ -58,6 +47,8 @@ int main(int argc, char* argv[]) {
         window.close();
     });
 
+    // The engines' libraries are read once the first sentence is on screen.
+    platform::MediaModules::holdUntilShown(&window);
     window.show();
     if (!contentError.isEmpty()) {
         dialogs.info(QStringLiteral("提示"),
@@ -65,21 +56,12 @@ int main(int argc, char* argv[]) {
     }
     session.start();
     window.focusTypingBox();
-    phase("lesson");
+    probe.phase("lesson");
 
-    // Prints the milliseconds from process start to the first sentence on screen, then quits.
-    if (probe) {
-        QTimer::singleShot(0, &window, [&] {
-            window.repaint();
-            QTextStream out(stdout);
-            for (const QString& line : phases) {
-                out << line << '\n';
-            }
-            out << "first-sentence-ms " << sinceStart.elapsed() << Qt::endl;
-            window.setQuietClose(true);
-            window.close();
-        });
-    }
+    probe.reportWhenShown(&window, [&window] {
+        window.setQuietClose(true);
+        window.close();
+    });
 
     const qsizetype shots = app.arguments().indexOf(QStringLiteral("--screenshot-dir"));
     std::unique_ptr<oralix::ui::ScreenshotTour> tour;

@@ -3,22 +3,21 @@
 #include "TerminationSignals.h"
 
 #include "common/CourseFolder.h"
+#include "platform/DeferredRecorder.h"
+#include "platform/DeferredSoundPlayer.h"
 #include "platform/Fonts.h"
 #include "platform/MediaBackend.h"
+#include "platform/MediaModules.h"
 #include "platform/PlatformEngines.h"
 #include "platform/QtClock.h"
 #include "platform/QtDialogs.h"
-#include "platform/QtRecorder.h"
 #include "platform/QtScreen.h"
 #include "platform/QtShell.h"
-#include "platform/QtSoundPlayer.h"
 #include "platform/QtTextMeasure.h"
+#include "platform/StartupProbe.h"
 #include "sentara/course/SentaraSession.h"
 
 #include <QApplication>
-#include <QElapsedTimer>
-#include <QTextStream>
-#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -32,40 +31,30 @@ QString optionValue(const QStringList& arguments, const QString& name) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    QElapsedTimer sinceStart;
-    sinceStart.start();
+    platform::StartupProbe probe(argc, argv);
     platform::pinGStreamerBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentara"));
     QApplication::setFont(platform::Fonts::ui());
 
     const QStringList arguments = QApplication::arguments();
-    // The start-up benchmark's phases: milliseconds since the process started at each step.
-    const bool probe = arguments.contains(QStringLiteral("--startup-probe"));
-    QStringList phases;
-    const auto phase = [&](const char* name) {
-        if (probe) {
-            phases
-                << QStringLiteral("phase %1 %2").arg(QLatin1String(name)).arg(sinceStart.elapsed());
-        }
-    };
-    phase("application");
+    probe.phase("application");
     const common::CourseFolder folder = common::CourseFolder::fromApplication(arguments);
 
     platform::QtClock clock;
     platform::PlatformEngines engines;
     engines.setQtMultimediaForAudio(arguments.contains(QStringLiteral("--qt-multimedia-audio")));
-    platform::QtRecorder recorder;
-    platform::QtSoundPlayer sounds;
+    platform::DeferredRecorder recorder;
+    platform::DeferredSoundPlayer sounds;
     platform::QtDialogs dialogs;
     platform::QtShell shell;
     platform::QtTextMeasure measure;
     platform::QtScreen screen;
     sentara::SentaraSession session(folder, clock, engines, recorder, sounds, dialogs, shell,
                                     measure, screen);
-    phase("services");
+    probe.phase("services");
     sentara::ui::SentaraWindow window(session, folder);
-    phase("window");
+    probe.phase("window");
     dialogs.setParent(&window);
     screen.setWindow(&window);
 
@@ -73,24 +62,15 @@ int main(int argc, char* argv[]) {
     QObject::connect(&signals_, &sentara::ui::TerminationSignals::terminationRequested, &window,
                      &QWidget::close);
 
+    // The engines' libraries are read once the first sentence is on screen.
+    platform::MediaModules::holdUntilShown(&window);
     session.start();
-    phase("lesson");
+    probe.phase("lesson");
     window.showCatalogue();
     window.show();
-    phase("shown");
+    probe.phase("shown");
 
-    // Prints the milliseconds from process start to the first sentence on screen, then quits.
-    if (probe) {
-        QTimer::singleShot(0, &window, [&] {
-            window.repaint();
-            QTextStream out(stdout);
-            for (const QString& line : phases) {
-                out << line << '\n';
-            }
-            out << "first-sentence-ms " << sinceStart.elapsed() << Qt::endl;
-            window.close();
-        });
-    }
+    probe.reportWhenShown(&window, [&window] { window.close(); });
     const QString screenshotDir = optionValue(arguments, QStringLiteral("--screenshot-dir"));
     if (!screenshotDir.isEmpty()) {
         QList<int> modes;

@@ -1,4 +1,4 @@
-#include "platform/QtSoundPlayer.h"
+#include "platform/qtmedia/QtSoundPlayer.h"
 
 #include "platform/WavHeader.h"
 

@@ -1,4 +1,4 @@
-#include "platform/MpvHandle.h"
+#include "platform/mpv/MpvHandle.h"
 
 #include <QByteArray>
 #include <QMetaObject>

@@ -1,4 +1,4 @@
-#include "platform/MpvMediaPlayer.h"
+#include "platform/mpv/MpvMediaPlayer.h"
 
 #include <QFileInfo>
 #include <QWidget>

@@ -1,4 +1,4 @@
-#include "platform/FfmpegAudioDecoder.h"
+#include "platform/exact/FfmpegAudioDecoder.h"
 
 extern "C" {
 #include <libavcodec/avcodec.h>

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/ports/MediaPlayer.h"
-#include "platform/SpanEndWatch.h"
+#include "platform/qtmedia/SpanEndWatch.h"
 
 #include <QAudioOutput>
 #include <QMediaPlayer>

@@ -1,8 +1,7 @@
 #pragma once
 
+#include "common/ports/MediaPlayer.h"
 #include "common/ports/Recorder.h"
-
-#include "platform/ExactAudioPlayer.h"
 
 #include <QAudioSource>
 #include <QFile>
@@ -11,11 +10,12 @@
 namespace platform {
 
 // Records the default microphone as 16-bit PCM WAV and plays the recording back through the
-// exact audio player. The file is written while recording and its header completed on stop.
+// player it is given. The file is written while recording and its header completed on stop.
 class QtRecorder : public ports::Recorder {
     Q_OBJECT
 public:
-    explicit QtRecorder(QObject* parent = nullptr);
+    // `playback` plays the recording back (the default engine's audio player).
+    explicit QtRecorder(std::unique_ptr<ports::MediaPlayer> playback, QObject* parent = nullptr);
     ~QtRecorder() override;
 
     bool open(const QString& path) override;
@@ -38,7 +38,7 @@ private:
     QFile file_;
     std::unique_ptr<QAudioSource> source_;
     QAudioFormat format_;
-    ExactAudioPlayer player_;
+    std::unique_ptr<ports::MediaPlayer> player_;
     State state_ = State::Closed;
     QString lastError_;
 };

@@ -1,7 +1,7 @@
 #pragma once
 
 #include "common/ports/MediaPlayer.h"
-#include "platform/MpvHandle.h"
+#include "platform/mpv/MpvHandle.h"
 
 #include <QElapsedTimer>
 #include <optional>

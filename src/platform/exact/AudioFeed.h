@@ -1,6 +1,6 @@
 #pragma once
 
-#include "platform/TimeStretch.h"
+#include "platform/exact/TimeStretch.h"
 
 #include <QtGlobal>
 #include <optional>

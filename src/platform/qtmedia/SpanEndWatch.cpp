@@ -1,4 +1,4 @@
-#include "platform/SpanEndWatch.h"
+#include "platform/qtmedia/SpanEndWatch.h"
 
 namespace platform {
 

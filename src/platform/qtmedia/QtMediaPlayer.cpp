@@ -1,4 +1,4 @@
-#include "platform/QtMediaPlayer.h"
+#include "platform/qtmedia/QtMediaPlayer.h"
 
 #include <QAudio>
 #include <QFileInfo>

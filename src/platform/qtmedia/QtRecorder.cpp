@@ -1,4 +1,4 @@
-#include "platform/QtRecorder.h"
+#include "platform/qtmedia/QtRecorder.h"
 
 #include "platform/WavHeader.h"
 
@@ -29,9 +29,10 @@ QAudioFormat recordingFormat(const QAudioDevice& device) {
 
 } // namespace
 
-QtRecorder::QtRecorder(QObject* parent) : ports::Recorder(parent) {
-    connect(&player_, &ports::MediaPlayer::finished, this, &QtRecorder::onPlayerFinished);
-    connect(&player_, &ports::MediaPlayer::stateChanged, this, &QtRecorder::onPlayerState);
+QtRecorder::QtRecorder(std::unique_ptr<ports::MediaPlayer> playback, QObject* parent)
+    : ports::Recorder(parent), player_(std::move(playback)) {
+    connect(player_.get(), &ports::MediaPlayer::finished, this, &QtRecorder::onPlayerFinished);
+    connect(player_.get(), &ports::MediaPlayer::stateChanged, this, &QtRecorder::onPlayerState);
 }
 
 QtRecorder::~QtRecorder() {
@@ -63,7 +64,7 @@ bool QtRecorder::record() {
         return fail(tr("没有找到录音设备（麦克风），无法录音。请连接麦克风后再试。"));
     }
     // The player may still hold the previous recording open.
-    player_.close();
+    player_->close();
     format_ = recordingFormat(device);
     file_.setFileName(path_);
     if (!file_.open(QIODevice::WriteOnly | QIODevice::Truncate)) {
@@ -91,7 +92,7 @@ void QtRecorder::stop() {
         finishRecording();
         setState(State::Idle);
     } else if (state_ == State::Playing) {
-        player_.stop();
+        player_->stop();
         setState(State::Idle);
     }
 }
@@ -106,15 +107,15 @@ bool QtRecorder::playFromStart() {
         return fail(tr("还没有录音，请先录音。"));
     }
     // Opened afresh each time: the file has been rewritten since it was last played.
-    player_.open(path_);
-    player_.play();
+    player_->open(path_);
+    player_->play();
     setState(State::Playing);
     return true;
 }
 
 void QtRecorder::close() {
     stop();
-    player_.close();
+    player_->close();
     setState(State::Closed);
 }
 

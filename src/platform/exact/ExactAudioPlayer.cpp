@@ -1,4 +1,4 @@
-#include "platform/ExactAudioPlayer.h"
+#include "platform/exact/ExactAudioPlayer.h"
 
 #include <QFileInfo>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/PulseOutput.h"
+#include "platform/exact/PulseOutput.h"
 
 #include <QElapsedTimer>
 #include <algorithm>

@@ -1,4 +1,4 @@
-#include "platform/TimeStretch.h"
+#include "platform/exact/TimeStretch.h"
 
 #include <SoundTouch.h>
 

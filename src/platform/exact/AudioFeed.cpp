@@ -1,6 +1,6 @@
-#include "platform/AudioFeed.h"
+#include "platform/exact/AudioFeed.h"
 
-#include "platform/FfmpegAudioDecoder.h"
+#include "platform/exact/FfmpegAudioDecoder.h"
 
 #include <algorithm>
 #include <cmath>

@@ -1,9 +1,9 @@
 #pragma once
 
 #include "common/ports/MediaPlayer.h"
-#include "platform/AudioFeed.h"
-#include "platform/FfmpegAudioDecoder.h"
-#include "platform/PulseOutput.h"
+#include "platform/exact/AudioFeed.h"
+#include "platform/exact/FfmpegAudioDecoder.h"
+#include "platform/exact/PulseOutput.h"
 
 #include <QTimer>
 #include <optional>

@@ -192,6 +192,24 @@ TEST(ModeSwitch, TheFillInBoxGetsTheFocusOnlyWhileItIsShown) {
     s.TabImage_Click(9);
     EXPECT_EQ(s.view().mode.focus, sentara::FocusTarget::None);
     EXPECT_TRUE(targets.isEmpty());
+
+    // A sentence without words has no fill-in word either; the next one has.
+    Rig words;
+    words
+        .lesson(kFirst, 1,
+                {sen(QStringLiteral("^"), QStringLiteral("（无）"), 1, 2),
+                 sen(QStringLiteral("Hello."), QStringLiteral("你好。"), 3, 4)})
+        .settings(settingsAt(2, 1, 9));
+    SentaraSession& w = words.start();
+    QObject::connect(&w, &SentaraSession::focusRequested,
+                     [&](sentara::FocusTarget t) { targets << t; });
+    w.TabImage_Click(9);
+    EXPECT_FALSE(w.view().mode.focus == sentara::FocusTarget::FillInInput);
+    EXPECT_TRUE(targets.isEmpty());
+    w.SenNextCommand_Click();
+    w.TabImage_Click(9);
+    EXPECT_EQ(w.view().mode.focus, sentara::FocusTarget::FillInInput);
+    EXPECT_EQ(targets, QList<sentara::FocusTarget>{sentara::FocusTarget::FillInInput});
 }
 
 TEST(ModeSwitch, DictationSubModeMovesBetweenTabsFourAndSeven) {

@@ -381,6 +381,7 @@ void SentaraSession::toggleOption(OptionToggle toggle) {
     }
     const bool on = !OptionFamilies::toggleState(toggle, d->study);
     OptionFamilies::setToggle(toggle, on, d->study);
+    d->fillIn.hintToggled(toggle);
     emit changed();
 }
 
@@ -459,10 +460,7 @@ bool SentaraSession::KeyDown(ShortcutKey key) {
     const int n = d->lesson.SentenceCount();
     switch (key) {
     case ShortcutKey::PageUp:
-    case ShortcutKey::PageDown: {
-        if (mode == 9) {
-            return false; // the fill-in word steps belong to the fill-in mode
-        }
+    case ShortcutKey::PageDown: { // mode 9 steps over key words (the fill-in mode's keys)
         const bool up = key == ShortcutKey::PageUp;
         if (up && current > 1) {
             SenBackCommand_Click();
@@ -475,9 +473,6 @@ bool SentaraSession::KeyDown(ShortcutKey key) {
         return true;
     }
     case ShortcutKey::Home:
-        if (mode == 9) {
-            return false;
-        }
         if (n > 0) {
             SenBegainCommand_Click();
         }
@@ -540,7 +535,7 @@ void SentaraSession::hideWordPanel() {
 
 SessionView SentaraSession::view() const {
     return SessionViewBuilder::build({d->state, d->study, d->lesson, d->content, d->loop, d->voice,
-                                      d->sentenceBrowsing, d->wordPanel});
+                                      d->sentenceBrowsing, d->wordPanel, d->fillIn});
 }
 
 const StudySettings& SentaraSession::settings() const {
@@ -593,6 +588,9 @@ WordPanel& SentaraSession::wordPanel() {
 }
 WordRecall& SentaraSession::wordRecall() {
     return d->wordRecall;
+}
+FillIn& SentaraSession::fillIn() {
+    return d->fillIn;
 }
 
 } // namespace sentara

@@ -59,6 +59,7 @@ class ListeningLoop;
 class SentenceBrowsing;
 class WordPanel;
 class WordRecall;
+class FillIn;
 
 class SentaraSession : public QObject {
     Q_OBJECT
@@ -200,6 +201,7 @@ public:
     SentenceBrowsing& sentenceBrowsing(); // mode 2: Chinese line, notes, word clicks
     WordPanel& wordPanel();               // the word look-up panel of every mode
     WordRecall& wordRecall();             // mode 8: the hint ladder (also the dictation's hints)
+    FillIn& fillIn();                     // mode 9: the fill-in word and its spelling drill
 
 signals:
     // Something the window shows has changed; render view().

@@ -23,10 +23,12 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
       measure(measure), screen(screen), voice(engines, folder), loop(clock, voice, *this),
       wordPanel(dictionary, content, shell, *this),
       sentenceBrowsing(lesson, study, dialogs, wordPanel, *this),
-      wordRecall(lesson, wordPanel, *this), focusTimer(clock.createTimer(kFocusDelayMs)),
-      layoutTimer(clock.createTimer(kLayoutDelayMs)) {
+      wordRecall(lesson, wordPanel, *this),
+      fillIn(lesson, wordPanel, measure, sounds, this->folder, *this),
+      focusTimer(clock.createTimer(kFocusDelayMs)), layoutTimer(clock.createTimer(kLayoutDelayMs)) {
     addMode(sentenceBrowsing);
     addMode(wordRecall);
+    addMode(fillIn);
 }
 
 void SessionCore::LoadLesson() {

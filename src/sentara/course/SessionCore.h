@@ -10,6 +10,7 @@
 #include "sentara/course/SentaraSession.h"
 #include "sentara/course/SessionState.h"
 #include "sentara/course/SessionViewBuilder.h"
+#include "sentara/dictation/FillIn.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/ModeComponent.h"
 #include "sentara/modes/SentenceBrowsing.h"
@@ -27,7 +28,11 @@ namespace sentara {
 // The state and the inner operations of a session (LoadLesson, ShowSentence, ShowModePanel and
 // the sentence change every command ends in), shared by the session's public commands and the
 // listening loop it hosts.
-struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRecallHost {
+struct SessionCore : ListeningHost,
+                     WordPanelHost,
+                     SentenceBrowsingHost,
+                     WordRecallHost,
+                     FillInHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -57,6 +62,7 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
     WordPanel wordPanel;
     SentenceBrowsing sentenceBrowsing;
     WordRecall wordRecall;
+    FillIn fillIn;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
@@ -95,6 +101,14 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
         RefreshFillInWord();
     }
     void playbackChanged() override { emit q->changed(); }
+    // --- FillInHost ---
+    void showFillInSentence(int sentence) override {
+        flushNoteDraft();
+        state.currentSentence = sentence;
+        ShowSentence();
+        loop.stopSentenceWatch();
+    }
+    void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
 
     void LoadLesson();
@@ -127,7 +141,7 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
     // The fill-in refresh that follows every change of the current sentence (before the
     // automatic play), every word click in the sentence view and every key-word toggle; it
     // chooses and shows the word of the word fill-in mode.
-    void RefreshFillInWord() { state.fillInInputVisible = lesson.SentenceCount() > 0; }
+    void RefreshFillInWord() override { fillIn.RefreshFillInWord(); }
     void navigate(int sentence);
     void applyPauses() {
         for (int f = 0; f < kRepeatFamilyCount; ++f) {
@@ -148,7 +162,7 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
     }
     FocusTarget focusTarget() const {
         return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible,
-                                                 state.fillInInputVisible);
+                                                 fillIn.inputVisible());
     }
 };
 

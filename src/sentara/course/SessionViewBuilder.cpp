@@ -3,6 +3,7 @@
 #include "common/CourseContent.h"
 #include "sentara/course/LoadedLesson.h"
 #include "sentara/course/SessionState.h"
+#include "sentara/dictation/FillIn.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/VoiceControl.h"
@@ -28,7 +29,7 @@ ModeView buildMode(const SessionViewBuilder::Sources& s) {
     m.tabVisible[4] = s.settings.writeMode != 1;
     m.tabVisible[7] = s.settings.writeMode == 1;
     m.focus = SessionViewBuilder::focusTargetOf(m.modeIndex, s.state.dictationInputVisible,
-                                                s.state.fillInInputVisible);
+                                                s.fillIn.inputVisible());
     m.engineChoice = s.settings.engineChoice;
     m.largeLayout = s.state.largeLayout;
     m.sentencePanelTop = s.settings.sentencePanelTop;

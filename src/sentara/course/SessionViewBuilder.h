@@ -13,6 +13,7 @@ class ListeningLoop;
 class VoiceControl;
 class SentenceBrowsing;
 class WordPanel;
+class FillIn;
 struct SessionState;
 struct StudySettings;
 
@@ -28,6 +29,7 @@ public:
         const VoiceControl& voice;
         const SentenceBrowsing& sentenceBrowsing;
         const WordPanel& wordPanel;
+        const FillIn& fillIn;
     };
 
     static SessionView build(const Sources& sources);

@@ -21,6 +21,7 @@ HintCardWidget::HintCardWidget(QWidget* parent) : QFrame(parent) {
 
     meaning_ = label(QStringLiteral("CueChineseLabel"), {}, this);
     meaning_->setWordWrap(true);
+    meaning_->setMinimumWidth(160);
     meaning_->setMaximumWidth(320);
     firstLetter_ = label(QStringLiteral("CueFristLabel"), {}, this);
     readAgain_ = new ClickableLabel(this);

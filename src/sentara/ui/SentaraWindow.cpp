@@ -3,10 +3,12 @@
 #include "CatalogueTree.h"
 #include "ClickableLabel.h"
 #include "EngineChooser.h"
+#include "FillInPanel.h"
 #include "ModeTabBar.h"
 #include "NoteBox.h"
 #include "OptionsMenu.h"
 #include "PlaceholderPanel.h"
+#include "RecallPanel.h"
 #include "SentencePanel.h"
 #include "StoredColour.h"
 #include "VoicePanel.h"
@@ -35,9 +37,9 @@ namespace {
 
 // Panel names of the nine modes, in mode order.
 const char* const kPanelNames[ModeTabBar::kModeCount] = {
-    "AllWordModePicture", "SenModePicture",   "TextModePicture",
-    "WritePicture",       "VideoModePicture", "VoiceModePicture",
-    "PenModePicture",     "ClickModePicture", "CurrentWordModePicture",
+    "AllWordModePicture", "SenModePicture",       "TextModePicture",
+    "WritePicture",       "VideoModePicture",     "VoiceModePicture",
+    "PenModePicture",     "ClickWordModePicture", "CurrentWordModePicture",
 };
 
 std::optional<ShortcutKey> shortcutOf(int key) {
@@ -109,11 +111,17 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     stack_->setPalette(panelPalette);
     sentence_ = new SentencePanel(folder_, stack_);
     voice_ = new VoicePanel(stack_);
+    recall_ = new RecallPanel(session_, stack_);
+    fillIn_ = new FillInPanel(session_, stack_);
     for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
         if (mode == 2) {
             stack_->addWidget(sentence_);
         } else if (mode == 6) {
             stack_->addWidget(voice_);
+        } else if (mode == 8) {
+            stack_->addWidget(recall_);
+        } else if (mode == 9) {
+            stack_->addWidget(fillIn_);
         } else {
             auto* panel = new PlaceholderPanel(QString::fromLatin1(kPanelNames[mode - 1]),
                                                ModeTabBar::caption(mode), stack_);
@@ -282,6 +290,8 @@ void SentaraWindow::render() {
     sentence_->render(view.sentence, keyWordColour);
     voice_->setLessonTitle(view.lesson.title);
     voice_->render(view.sentence);
+    recall_->render(view);
+    fillIn_->render(view, keyWordColour);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setLessonTitle(view.lesson.title);
     }
@@ -305,6 +315,8 @@ bool SentaraWindow::hasView(int mode) const {
 void SentaraWindow::applyFocus(FocusTarget target) {
     if (target == FocusTarget::NoteBox) {
         sentence_->focusNote();
+    } else if (target == FocusTarget::FillInInput) {
+        fillIn_->focusInput();
     }
 }
 
@@ -334,6 +346,8 @@ void SentaraWindow::setLargeLayout(bool large) {
 void SentaraWindow::setTextScale(double scale) {
     sentence_->setTextScale(scale);
     voice_->setTextScale(scale);
+    recall_->setTextScale(scale);
+    fillIn_->setTextScale(scale);
     wordPanel_->setTextScale(scale);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setTextScale(scale);

@@ -22,9 +22,11 @@ namespace sentara::ui {
 class CatalogueTree;
 class ClickableLabel;
 class EngineChooser;
+class FillInPanel;
 class ModeTabBar;
 class OptionsMenu;
 class PlaceholderPanel;
+class RecallPanel;
 class SentencePanel;
 class VoicePanel;
 class WordPanelWidget;
@@ -53,6 +55,8 @@ public:
     QStackedWidget* panels() const { return stack_; }
     SentencePanel* sentencePanel() const { return sentence_; }
     VoicePanel* voicePanel() const { return voice_; }
+    RecallPanel* recallPanel() const { return recall_; }
+    FillInPanel* fillInPanel() const { return fillIn_; }
     OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
     EngineChooser* engineChooser() const { return engine_; }
     WordPanelWidget* wordPanel() const { return wordPanel_; }
@@ -80,6 +84,8 @@ private:
     QStackedWidget* stack_;
     SentencePanel* sentence_;
     VoicePanel* voice_;
+    RecallPanel* recall_;
+    FillInPanel* fillIn_;
     QList<PlaceholderPanel*> placeholders_;
     OptionsMenu* sentenceMenu_;
     WordPanelWidget* wordPanel_ = nullptr;

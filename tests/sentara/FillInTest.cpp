@@ -103,6 +103,7 @@ TEST(FillInChoice, TheCuesFollowTheOptionsAndTheKeysGiveSingleCues) {
     s.TabImage_Click(2);
     s.sentenceBrowsing().clickWord(5); // home, in the word panel
     s.TabImage_Click(9);
+    EXPECT_FALSE(s.view().wordPanel.visible) << "closed on entering mode 9";
     s.toggleOption(sentara::OptionToggle::HintWord);
     s.toggleOption(sentara::OptionToggle::HintPhonetic);
     EXPECT_EQ(fillIn.view().cues[0], QStringLiteral("go"));

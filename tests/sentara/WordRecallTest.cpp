@@ -133,18 +133,22 @@ TEST(WordRecall, ADoubleClickRevealsWithEveryHintOrHidesAgain) {
     EXPECT_EQ(recall.view().card.meaning, QStringLiteral("pron. 你"));
 }
 
-TEST(WordRecall, HintsLeaveAnOpenWordPanelAsItIs) {
+TEST(WordRecall, TheWordPanelNeverShowsAHiddenWord) {
     RecallRig rig;
     SentaraSession& s = rig.start();
     s.TabImage_Click(2);
     s.sentenceBrowsing().clickWord(3); // like, in the word panel
     s.TabImage_Click(8);
+    EXPECT_FALSE(s.view().wordPanel.visible) << "closed on entering mode 8";
     s.wordRecall().GiveNextHint(5);
     s.wordRecall().ToggleWordReveal(9);
     const sentara::WordPanelView panel = s.view().wordPanel;
-    EXPECT_TRUE(panel.visible);
-    EXPECT_EQ(panel.headword, QStringLiteral("like"));
+    EXPECT_EQ(panel.headword, QStringLiteral("like")) << "the hints leave the panel as it was";
     EXPECT_EQ(panel.meaning, QStringLiteral("v. 喜欢"));
+    s.TabImage_Click(2);
+    s.sentenceBrowsing().clickWord(3);
+    s.TabImage_Click(6);
+    EXPECT_TRUE(s.view().wordPanel.visible) << "other modes keep it";
 }
 
 TEST(WordRecall, ResetAndEverySentenceShownHideEveryWordAgain) {

@@ -305,6 +305,12 @@ void FillIn::lessonLoaded() {
     drill_.clear();
 }
 
+void FillIn::modeSwitched() {
+    if (host_.ModeIndex() == 9) {
+        wordPanel_.hide();
+    }
+}
+
 bool FillIn::keyDown(ShortcutKey key) {
     if (key == ShortcutKey::Backspace) {
         // In every mode: the answered word is emptied for another try; the key goes on.

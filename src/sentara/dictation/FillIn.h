@@ -101,6 +101,8 @@ public:
 
     void lessonLoaded() override;
     bool keyDown(ShortcutKey key) override;
+    // Entering mode 9 closes a word panel left open by another mode: it would show the word.
+    void modeSwitched() override;
 
 private:
     // --- SpellingDrillHost ---

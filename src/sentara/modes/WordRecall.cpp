@@ -181,6 +181,12 @@ void WordRecall::sentenceShown() {
     entry_ = WordPanelView();
 }
 
+void WordRecall::modeSwitched() {
+    if (host_.ModeIndex() == 8) {
+        wordPanel_.hide();
+    }
+}
+
 bool WordRecall::keyDown(ShortcutKey key) {
     if (key == ShortcutKey::F12 && host_.ModeIndex() == 8) {
         resetSentence();

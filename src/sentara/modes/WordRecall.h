@@ -90,6 +90,8 @@ public:
 
     void sentenceShown() override;
     bool keyDown(ShortcutKey key) override;
+    // Entering mode 8 closes a word panel left open by another mode: it would show a word.
+    void modeSwitched() override;
 
 private:
     QList<WordCell> words() const;

@@ -87,6 +87,9 @@ RecallPanel::RecallPanel(SentaraSession& session, QWidget* parent)
     menu_->addFamily(OptionFamily::ClickRead);
     menu_->addFamily(OptionFamily::ClickPause);
     setTextScale(1.0);
+    // The card follows its word when the words move (the Chinese line shown or hidden, a resize).
+    frame->installEventFilter(this);
+    words_->installEventFilter(this);
 
     WordRecall& recall = session_.wordRecall();
     connect(words_, &HiddenWordLine::wordClicked, this,
@@ -121,7 +124,8 @@ void RecallPanel::render(const SessionView& view) {
             {word.caption, word.clickable, word.hidden, word.clickable && word.hidden, false});
     }
     words_->setWords(words);
-    card_->render(recall.card, words_->cell(recall.card.anchorWord));
+    shownCard_ = recall.card;
+    card_->render(shownCard_, words_->cell(shownCard_.anchorWord));
     counter_->setText(view.sentence.counterText);
     first_->setEnabled(view.sentence.count > 0);
     read_->setEnabled(view.sentence.count > 0);
@@ -138,6 +142,14 @@ void RecallPanel::setTextScale(double scale) {
     setPointSize(instruction_, 10 * scale);
     setPointSize(counter_, 10.5 * scale);
     card_->setTextScale(scale);
+}
+
+bool RecallPanel::eventFilter(QObject* watched, QEvent* event) {
+    const bool words = watched == words_ || watched == words_->parentWidget();
+    if (words && (event->type() == QEvent::Move || event->type() == QEvent::Resize)) {
+        card_->render(shownCard_, words_->cell(shownCard_.anchorWord));
+    }
+    return QWidget::eventFilter(watched, event);
 }
 
 void RecallPanel::mouseReleaseEvent(QMouseEvent* event) {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "sentara/modes/WordRecall.h"
+
 #include <QWidget>
 
 class QLabel;
@@ -33,6 +35,7 @@ public:
     OptionsMenu* menu() const { return menu_; }
 
 protected:
+    bool eventFilter(QObject* watched, QEvent* event) override;
     void mouseReleaseEvent(QMouseEvent* event) override;
 
 private:
@@ -50,6 +53,7 @@ private:
     QPushButton* reset_;
     HintCardWidget* card_;
     OptionsMenu* menu_;
+    HintCardView shownCard_;
 };
 
 } // namespace sentara::ui

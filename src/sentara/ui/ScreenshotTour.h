@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <functional>
 
 namespace sentara {
 class SentaraSession;
@@ -21,6 +22,13 @@ public:
     ScreenshotTour(SentaraSession& session, SentaraWindow& window, QString folder, QList<int> modes,
                    QObject* parent = nullptr);
 
+    // Runs `step` once the tour has switched to `mode`, before its picture is taken (hints
+    // given, a word typed).
+    void prepare(int mode, std::function<void()> step);
+    // One more picture of `mode` after the others, "<folder>/sentara-<n>-<name>-<suffix>.png",
+    // taken after `step`.
+    void addShot(int mode, const QString& suffix, std::function<void()> step);
+
     void start(int settleMs = 600);
     static QString fileName(int mode);
 
@@ -28,12 +36,18 @@ signals:
     void finished(int saved);
 
 private:
+    struct Shot {
+        int mode = 0;
+        QString fileName;
+        std::function<void()> step;
+    };
+
     void visit(int position);
 
     SentaraSession& session_;
     SentaraWindow& window_;
     QString folder_;
-    QList<int> modes_;
+    QList<Shot> shots_;
     int settleMs_ = 600;
     int saved_ = 0;
 };

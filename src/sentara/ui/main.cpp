@@ -1,3 +1,4 @@
+#include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
 #include "SentaraWindow.h"
 #include "TerminationSignals.h"
@@ -82,6 +83,7 @@ int main(int argc, char* argv[]) {
         }
         auto* tour =
             new sentara::ui::ScreenshotTour(session, window, screenshotDir, modes, &window);
+        sentara::ui::stageScreenshotScenes(*tour, session);
         QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();

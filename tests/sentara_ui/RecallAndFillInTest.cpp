@@ -100,6 +100,38 @@ TEST_F(RecallAndFillInTest, AClickOnAHiddenWordGivesItsMeaningAndADoubleClickRev
     EXPECT_FALSE(card->isVisible());
 }
 
+TEST_F(RecallAndFillInTest, APunctuationClickRestartsTheLadderAndClicksOnTheCardKeepIt) {
+    RunningWindow run(course);
+    click(run.window->tabs()->tab(8));
+    sentara::ui::RecallPanel* panel = run.window->recallPanel();
+    sentara::ui::HiddenWordLine* words = panel->words();
+    const QWidget* card = panel->findChild<QWidget*>(QStringLiteral("WordCuePicture"));
+    const sentara::WordRecall& recall = run.session.wordRecall();
+    click(words->cell(7)); // breakfast: its meaning
+    ASSERT_TRUE(waitFor([&recall] { return recall.hintCount() == 1; }));
+
+    // The card's own lines are not the panel beside the words: a click there keeps the card,
+    // and "点击复读" pronounces the word again with the card still open.
+    click(panel->findChild<QWidget*>(QStringLiteral("CueChineseLabel")));
+    EXPECT_TRUE(card->isVisible());
+    click(panel->findChild<QWidget*>(QStringLiteral("WordReadLabel")));
+    EXPECT_TRUE(card->isVisible());
+    EXPECT_EQ(text(card, QStringLiteral("WordReadLabel")), QStringLiteral("点击复读"));
+
+    // The full stop is a word of the sentence too: clicked, it is the word clicked last, so
+    // breakfast clicked next starts its ladder again at the meaning.
+    click(words->cell(8));
+    ASSERT_TRUE(waitFor([&recall] { return recall.hintCount() == 0; }));
+    click(words->cell(7));
+    ASSERT_TRUE(waitFor([&recall] { return recall.hintCount() == 1; }));
+    EXPECT_EQ(text(card, QStringLiteral("CueChineseLabel")), QStringLiteral("n. 早饭"));
+    EXPECT_EQ(text(card, QStringLiteral("CueFristLabel")), QStringLiteral("[提示]"));
+
+    // A click beside the words closes the card.
+    click(panel, QPoint(panel->width() - 4, panel->height() / 2));
+    EXPECT_FALSE(card->isVisible());
+}
+
 TEST_F(RecallAndFillInTest, TypingTheRightWordAnswersAndSpaceGoesToTheNextKeyWord) {
     RunningWindow run(course);
     // The learner marks "bus" of sentence 4 as a key word in the sentence view (Ctrl+click).

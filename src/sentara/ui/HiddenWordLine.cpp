@@ -164,6 +164,17 @@ bool HiddenWordLine::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::MouseButtonRelease:
+        if (plainClicks_ && !words_.at(at).clickable &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            if (const int waiting = pendingClick_; waiting > 0) {
+                clickTimer_.stop();
+                pendingClick_ = 0;
+                emit wordClicked(waiting);
+            }
+            swallowRelease_ = false;
+            emit wordClicked(index);
+            return true;
+        }
         if (words_.at(at).clickable &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             if (swallowRelease_) {

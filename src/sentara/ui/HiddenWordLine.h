@@ -20,7 +20,9 @@ class FlowLayout;
 //
 // Clicks: a click on a clickable word is reported only once the double-click time has passed
 // without a second click; a double click is reported alone and the clicks that belong to it are
-// not. So a double click never also climbs the hint ladder twice.
+// not. So a double click never also climbs the hint ladder twice. With setPlainClicks(true), a
+// click on a word that is not clickable (punctuation, a number) is reported too, at once (after
+// a click still waiting for its double click, so the order stays the learner's).
 class HiddenWordLine : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +47,7 @@ public:
     void setOverlay(QWidget* overlay, int index);
     // How long a click waits for a second click (the platform's double-click time by default).
     void setClickDelay(int ms) { clickTimer_.setInterval(ms); }
+    void setPlainClicks(bool report) { plainClicks_ = report; }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -72,6 +75,7 @@ private:
     QTimer clickTimer_;
     int pendingClick_ = 0;
     bool swallowRelease_ = false;
+    bool plainClicks_ = false;
     QPointer<QWidget> overlay_;
     int overlayIndex_ = 0;
 };

@@ -158,6 +158,17 @@ TEST_F(RecallAndFillInTest, TypingTheRightWordAnswersAndSpaceGoesToTheNextKeyWor
     typeText(box, QStringLiteral("kfastt"));
     EXPECT_EQ(box->selectedText(), QStringLiteral("breakfastt"));
     EXPECT_EQ(run.sounds.playedNames().last(), QStringLiteral("wrong.wav"));
+    // Keys that type nothing (Shift, the arrows) leave the too-long text to be corrected.
+    key(box, Qt::Key_Shift);
+    key(box, Qt::Key_End);
+    EXPECT_EQ(box->text(), QStringLiteral("breakfastt"));
+    key(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), QStringLiteral("breakfast"));
+    EXPECT_EQ(panel->notice()->text(), sentara::SpellingDrill::rightMessage());
+    key(box, Qt::Key_Backspace); // the notice shows: the answered word is emptied
+    EXPECT_EQ(box->text(), QString());
+    typeText(box, QStringLiteral("breakfastt"));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("breakfastt"));
     typeText(box, QStringLiteral("Breakfast"));
     EXPECT_EQ(box->text(), QStringLiteral("Breakfast"));
     EXPECT_TRUE(panel->notice()->isVisible());

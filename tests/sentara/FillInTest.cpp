@@ -65,6 +65,8 @@ TEST(FillInChoice, TheFirstKeyWordElseTheWidestWordWithANotice) {
         {QStringLiteral("Big cat."), 1, true},                         // as wide: the earlier
         {QStringLiteral("12, 345!"), 1, true},                         // no word: word 1
         {QStringLiteral("A apples."), 3, true},                        // word 1 may lose
+        {QStringLiteral("1990 was good."), 5, true}, // a number never wins over a word
+        {QStringLiteral("^“Yes,”^ ^he$he$^ ^said$say$^.^"), 5, true},
     };
     for (const auto& c : cases) {
         FillInRig rig({sen(c.english, QStringLiteral("中文"), 1, 2)});

@@ -167,6 +167,21 @@ TEST(FillInSteps, ProgressAndEnablingOverTheLessonsKeyWords) {
     EXPECT_EQ(fillIn.view().hiddenWord, 3);
 }
 
+TEST(FillInSteps, SteppingAwayFromASentenceBeingPlayedStopsIt) {
+    FillInRig rig;
+    SentaraSession& s = rig.start();
+    for (const bool sameSentence : {true, false}) {
+        s.fillIn().playSentence(); // Command8 (F7)
+        rig.clock.advance(300);
+        ASSERT_TRUE(s.view().mode.playing);
+        s.KeyDown(ShortcutKey::PageDown); // home in sentence 1, then cat in sentence 3
+        EXPECT_EQ(s.CurrentSentence(), sameSentence ? 1 : 3);
+        rig.clock.advance(8000);
+        EXPECT_FALSE(s.view().mode.playing) << "the play never runs on into the next sentences";
+        EXPECT_LT(rig.sentencePlayer()->position(), 5.0);
+    }
+}
+
 TEST(FillInSteps, ALessonWithoutKeyWordsOffersNoStepsAndHomeChangesNothing) {
     FillInRig rig({sen(QStringLiteral("I like apples."), QStringLiteral("我喜欢苹果。"), 1, 2),
                    sen(QStringLiteral("You too."), QStringLiteral("你也是。"), 3, 4)},

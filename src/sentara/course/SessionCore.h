@@ -106,7 +106,11 @@ struct SessionCore : ListeningHost,
         flushNoteDraft();
         state.currentSentence = sentence;
         ShowSentence();
-        loop.stopSentenceWatch();
+        // A sentence still playing stops with its end watch: it would run on through the lesson.
+        if (loop.sentenceWatchRunning()) {
+            loop.stopSentenceWatch();
+            voice.VoicePause();
+        }
     }
     void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }

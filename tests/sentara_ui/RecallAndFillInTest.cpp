@@ -127,6 +127,15 @@ TEST_F(RecallAndFillInTest, APunctuationClickRestartsTheLadderAndClicksOnTheCard
     EXPECT_EQ(text(card, QStringLiteral("CueChineseLabel")), QStringLiteral("n. 早饭"));
     EXPECT_EQ(text(card, QStringLiteral("CueFristLabel")), QStringLiteral("[提示]"));
 
+    // Two words clicked one right after the other: neither click is lost, so breakfast, clicked
+    // after eat, starts its ladder again.
+    click(words->cell(5));
+    click(words->cell(7));
+    ASSERT_TRUE(waitFor([&recall] { return recall.view().card.anchorWord == 7; }));
+    waitFor([] { return false; }, QApplication::doubleClickInterval() + 100);
+    EXPECT_EQ(recall.hintCount(), 1);
+    EXPECT_EQ(text(card, QStringLiteral("CueFristLabel")), QStringLiteral("[提示]"));
+
     // A click beside the words closes the card.
     click(panel, QPoint(panel->width() - 4, panel->height() / 2));
     EXPECT_FALSE(card->isVisible());

@@ -18,11 +18,12 @@ class FlowLayout;
 // as a bare underline under which its typing box lies. A cell keeps its word's width hidden or
 // not, so nothing moves when a word is revealed.
 //
-// Clicks: a click on a clickable word is reported only once the double-click time has passed
-// without a second click; a double click is reported alone and the clicks that belong to it are
-// not. So a double click never also climbs the hint ladder twice. With setPlainClicks(true), a
-// click on a word that is not clickable (punctuation, a number) is reported too, at once (after
-// a click still waiting for its double click, so the order stays the learner's).
+// Clicks: a click on a clickable word is reported once the double-click time has passed without
+// a second click, or at once when another word is clicked first; a double click is reported
+// alone and the clicks that belong to it are not. So a double click never also climbs the hint
+// ladder twice. With setPlainClicks(true), a click on a word that is not clickable (punctuation,
+// a number) is reported too, at once (after a click still waiting, so the order stays the
+// learner's).
 class HiddenWordLine : public QWidget {
     Q_OBJECT
 public:
@@ -65,6 +66,8 @@ protected:
 private:
     void style(QLabel* cell, const Word& word) const;
     void placeOverlay();
+    // Reports the click waiting for its double click, if any, now.
+    void flushPendingClick();
 
     QString cellName_;
     HiddenLook look_;

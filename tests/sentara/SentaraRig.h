@@ -38,6 +38,7 @@ inline QByteArray testContentJson() {
   "videoTitles": ["Video Book"],
   "videoSeriesPrefix": "Serie",
   "videoCourseTitle": "Video Book",
+  "videoWindowTitles": ["Video Book", "Serie Seven"],
   "volume50Titles": ["Second Book"],
   "volume70Titles": ["Sixth Book"],
   "urls": {"help": "https://help.example.org/repair"},

@@ -14,7 +14,9 @@
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/ModeComponent.h"
 #include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/VideoMode.h"
 #include "sentara/modes/VoiceControl.h"
+#include "sentara/modes/VoiceRecording.h"
 #include "sentara/modes/WordPanel.h"
 #include "sentara/modes/WordRecall.h"
 #include "sentara/settings/StudySettings.h"
@@ -32,7 +34,9 @@ struct SessionCore : ListeningHost,
                      WordPanelHost,
                      SentenceBrowsingHost,
                      WordRecallHost,
-                     FillInHost {
+                     FillInHost,
+                     VideoHost,
+                     VoiceRecordingHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -63,6 +67,8 @@ struct SessionCore : ListeningHost,
     SentenceBrowsing sentenceBrowsing;
     WordRecall wordRecall;
     FillIn fillIn;
+    VideoMode videoMode;
+    VoiceRecording voiceRecording;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
@@ -84,6 +90,8 @@ struct SessionCore : ListeningHost,
     const StudySettings& settings() const override { return study; }
     void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
     void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
+    // --- VideoHost ---
+    void SenBackCommand_Click() override { q->SenBackCommand_Click(); }
     // --- WordPanelHost ---
     void ReadWord(const QString& word) override { loop.ReadWord(word); }
     void WordSoundStop() override { voice.WordSoundStop(); }

@@ -106,7 +106,7 @@ struct SentenceView {
     int progressFilled = 0;       // segments 1..progressFilled get progressColour
     int progressColour = 11947009;
     // The back and next commands of the five navigation groups (sentence, voice, free spelling,
-    // word-click, dictation test) and the video mode's pair are enabled together.
+    // word-click, dictation test) and the video mode's pair (VideoView) are enabled together.
     bool backEnabled = false;
     bool nextEnabled = false;
     bool wordPanelVisible = false; // the word look-up panel (WordPicture)
@@ -135,24 +135,6 @@ struct DictationView {
     int currentBlank = 0;
     bool inputVisible = true;
     int passMark = 80;
-};
-
-// The video view (mode 5) and the small video picture.
-struct VideoView {
-    bool tabVisible = false;       // the Book is the video course
-    bool menuEntryVisible = false; // the "关闭视频"/"打开视频" entry of the full-text menu
-    QString menuEntryCaption;      // "关闭视频" while the small video picture is on
-    bool smallVideoVisible = true;
-    QString english;
-    QString chinese;
-    bool englishVisible = true;
-    bool chineseVisible = true;
-    QString englishTogglePicture;     // EnglishCheck_1.jpg / EnglishCheck_0.jpg
-    QString chineseTogglePicture;     // ChineseCheck_1.jpg / ChineseCheck_0.jpg
-    bool readCommandVisible = true;   // VideoReadCommand (play on)
-    bool pauseCommandVisible = false; // VideoPauseCommand
-    bool backEnabled = false;
-    bool nextEnabled = false;
 };
 
 // The full-text views (modes 1 and 3).
@@ -222,7 +204,6 @@ struct SessionView {
     WordPanelView wordPanel; // the floating word panel, over whichever mode is shown
     FreeSpellingView spelling;
     DictationView dictation;
-    VideoView video;
     FullTextView fullText;
     OptionsView options;
 };

@@ -96,25 +96,6 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     dictation.inputVisible = s.state.dictationInputVisible;
     dictation.passMark = s.settings.setFraction;
 
-    VideoView& video = view.video;
-    video.tabVisible = view.mode.tabVisible[5];
-    video.menuEntryVisible = video.tabVisible;
-    video.smallVideoVisible = s.state.smallVideoVisible;
-    video.menuEntryCaption =
-        s.state.smallVideoVisible ? QStringLiteral("关闭视频") : QStringLiteral("打开视频");
-    video.english = sentence.english;
-    video.chinese = sentence.chinese;
-    video.englishVisible = s.settings.videoEnglishCheck != 0;
-    video.chineseVisible = s.settings.videoChineseCheck != 0;
-    video.englishTogglePicture = video.englishVisible ? QStringLiteral("EnglishCheck_1.jpg")
-                                                      : QStringLiteral("EnglishCheck_0.jpg");
-    video.chineseTogglePicture = video.chineseVisible ? QStringLiteral("ChineseCheck_1.jpg")
-                                                      : QStringLiteral("ChineseCheck_0.jpg");
-    video.readCommandVisible = s.loop.videoReadVisible();
-    video.pauseCommandVisible = !video.readCommandVisible;
-    video.backEnabled = sentence.backEnabled;
-    video.nextEnabled = sentence.nextEnabled;
-
     FullTextView& full = view.fullText;
     full.chineseLines = s.settings.allChineseCheck != 0;
     full.chineseTogglePicture = checkPicture(full.chineseLines);

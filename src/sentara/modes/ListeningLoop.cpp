@@ -122,9 +122,15 @@ void ListeningLoop::stopAll() {
     voice_.VoicePause();
 }
 
+bool ListeningLoop::passed(double position, double end) const {
+    // A sentence (or a lesson) that ends at the media's end, or after it, is over when the
+    // player stops there: its position never goes past the end.
+    return position > end || voice_.atMediaEnd();
+}
+
 void ListeningLoop::onReadTimer() {
     const double position = voice_.VoiceGetPosition();
-    if (position <= host_.SentenceEnd()) {
+    if (!passed(position, host_.SentenceEnd())) {
         return;
     }
     voice_.VoicePause();
@@ -135,6 +141,7 @@ void ListeningLoop::onReadTimer() {
         gapTimers_[static_cast<int>(*family)]->setEnabled(true);
     }
     host_.playbackChanged();
+    emit sentencePlayEnded();
 }
 
 void ListeningLoop::onGapTimer(RepeatFamily family) {
@@ -186,7 +193,7 @@ void ListeningLoop::onGapTimer(RepeatFamily family) {
 void ListeningLoop::startContinuousPlay() {
     videoReadVisible_ = false;
     readTimer_->setEnabled(false);
-    if (voice_.VoiceGetPosition() - host_.LessonMediaStart() > host_.LessonMediaSpan()) {
+    if (passed(voice_.VoiceGetPosition() - host_.LessonMediaStart(), host_.LessonMediaSpan())) {
         host_.showSentenceAt(1);
         voice_.VoiceSetPosition(host_.SentenceStart());
     }
@@ -224,7 +231,7 @@ bool ListeningLoop::continuousPlaying() const {
 
 void ListeningLoop::onAllReadTimer() {
     const double position = voice_.VoiceGetPosition();
-    if (position - host_.LessonMediaStart() > host_.LessonMediaSpan()) {
+    if (passed(position - host_.LessonMediaStart(), host_.LessonMediaSpan())) {
         allReadTimer_->setEnabled(false);
         voice_.VoicePause();
         readAllRunning_ = false;

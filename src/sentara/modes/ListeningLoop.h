@@ -93,7 +93,13 @@ public:
     bool videoReadVisible() const { return videoReadVisible_; }
     void setVideoReadVisible(bool visible) { videoReadVisible_ = visible; }
 
+signals:
+    // A sentence play has reached the end of its sentence and paused (ReadTimer's end).
+    void sentencePlayEnded();
+
 private:
+    // The player has passed `end`, or stands at the end of its media and cannot pass it.
+    bool passed(double position, double end) const;
     void onReadTimer();
     void onAllReadTimer();
     void onGapTimer(RepeatFamily family);

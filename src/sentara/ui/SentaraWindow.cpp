@@ -9,15 +9,23 @@
 #include "OptionsMenu.h"
 #include "PlaceholderPanel.h"
 #include "RecallPanel.h"
+#include "RecorderBar.h"
 #include "SentencePanel.h"
 #include "StoredColour.h"
+#include "VideoArea.h"
+#include "VideoFrameView.h"
+#include "VideoPanel.h"
+#include "VideoWindow.h"
 #include "VoicePanel.h"
 #include "WordPanelWidget.h"
 
 #include "sentara/course/SentaraSession.h"
 #include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/VideoMode.h"
+#include "sentara/modes/VoiceRecording.h"
 #include "sentara/modes/WordPanel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -30,6 +38,7 @@
 #include <QStackedWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QVideoSink>
 
 namespace sentara::ui {
 
@@ -110,12 +119,15 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     panelPalette.setColor(QPalette::Window, textPanelColour());
     stack_->setPalette(panelPalette);
     sentence_ = new SentencePanel(folder_, stack_);
-    voice_ = new VoicePanel(stack_);
+    voice_ = new VoicePanel(session_.voiceRecording(), stack_);
+    video_ = new VideoPanel(session_, folder_, stack_);
     recall_ = new RecallPanel(session_, stack_);
     fillIn_ = new FillInPanel(session_, stack_);
     for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
         if (mode == 2) {
             stack_->addWidget(sentence_);
+        } else if (mode == 5) {
+            stack_->addWidget(video_);
         } else if (mode == 6) {
             stack_->addWidget(voice_);
         } else if (mode == 8) {
@@ -141,6 +153,9 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
 
     sentenceMenu_ = OptionsMenu::sentenceMenu(this);
     wordPanel_ = new WordPanelWidget(this);
+    videoWindow_ = new VideoWindow(this);
+    videoOpenClose_ = new QAction(this);
+    videoOpenClose_->setObjectName(QStringLiteral("VideoOpenClose"));
     connectPanels();
     setTextScale(1.0);
 
@@ -159,6 +174,8 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
 
 SentaraWindow::~SentaraWindow() {
     qApp->removeEventFilter(this);
+    // The players outlive the window: they must not draw into its surfaces once they are gone.
+    session_.setVideoSurfaces(nullptr);
 }
 
 QColor SentaraWindow::textPanelColour() {
@@ -237,7 +254,7 @@ void SentaraWindow::connectPanels() {
     connect(wordPanel_, &WordPanelWidget::dictionaryLinkClicked, this,
             [this] { session_.wordPanel().openOnlineDictionary(); });
     connect(sentence_, &SentencePanel::segmentClicked, this,
-            [this](int sentence) { session_.Label3_Click(sentence); });
+            [this](int sentence) { session_.videoMode().playOnFromSegment(sentence); });
     connect(sentence_, &SentencePanel::segmentHovered, this, [this](int sentence) {
         const QList<SentenceItem> sentences = session_.view().lesson.sentences;
         if (sentence >= 1 && sentence <= sentences.size()) {
@@ -252,6 +269,11 @@ void SentaraWindow::connectPanels() {
     connect(voice_, &VoicePanel::firstClicked, this, [this] { session_.SenBegainCommand_Click(); });
     connect(voice_, &VoicePanel::backClicked, this, [this] { session_.SenBackCommand_Click(); });
     connect(voice_, &VoicePanel::nextClicked, this, [this] { session_.SenNextCommand_Click(); });
+    VideoMode& video = session_.videoMode();
+    connect(videoWindow_, &VideoWindow::closeClicked, this,
+            [&video] { video.closeFloatingWindow(); });
+    connect(videoOpenClose_, &QAction::triggered, this, [&video] { video.toggleFloatingWindow(); });
+    session_.setVideoSurfaces(this);
 
     connect(sentenceMenu_, &OptionsMenu::familyChosen, this,
             [this](OptionFamily family, int index) { session_.selectOption(family, index); });
@@ -292,6 +314,13 @@ void SentaraWindow::render() {
     voice_->render(view.sentence);
     recall_->render(view);
     fillIn_->render(view, keyWordColour);
+    voice_->recorder()->render(session_.voiceRecording().view());
+    const VideoView video = session_.videoMode().view();
+    video_->setLessonTitle(view.lesson.title);
+    video_->render(video, keyWordColour);
+    videoWindow_->render(video);
+    videoOpenClose_->setText(video.menuEntryCaption);
+    videoOpenClose_->setVisible(video.menuEntryVisible);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setLessonTitle(view.lesson.title);
     }
@@ -305,6 +334,16 @@ void SentaraWindow::render() {
 
 QWidget* SentaraWindow::modePanel(int mode) const {
     return mode >= 1 && mode <= stack_->count() ? stack_->widget(mode - 1) : nullptr;
+}
+
+QObject* SentaraWindow::surface(ports::MediaEngines::Engine engine, Place place) const {
+    const bool backup = engine == ports::MediaEngines::Engine::Backup;
+    if (place == Place::ModeArea) {
+        return backup ? static_cast<QObject*>(video_->area()->nativeSurface())
+                      : video_->area()->frames()->sink();
+    }
+    // The backup engine has no floating window.
+    return backup ? nullptr : videoWindow_->frames()->sink();
 }
 
 bool SentaraWindow::hasView(int mode) const {
@@ -348,6 +387,7 @@ void SentaraWindow::setTextScale(double scale) {
     voice_->setTextScale(scale);
     recall_->setTextScale(scale);
     fillIn_->setTextScale(scale);
+    video_->setTextScale(scale);
     wordPanel_->setTextScale(scale);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setTextScale(scale);
@@ -377,6 +417,19 @@ void SentaraWindow::closeEvent(QCloseEvent* event) {
     }
     shutdownOnce();
     event->accept();
+}
+
+void SentaraWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized()) {
+        session_.videoMode().mainWindowMinimized();
+    } else if (change->oldState().testFlag(Qt::WindowMinimized)) {
+        session_.videoMode().mainWindowRestored();
+    }
 }
 
 bool SentaraWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -152,6 +152,7 @@ void SentaraSession::shutdown() {
     d->loop.stopAll();
     d->focusTimer->setEnabled(false);
     d->layoutTimer->setEnabled(false);
+    d->voice.releasePlayers();
     SetDat();
 }
 

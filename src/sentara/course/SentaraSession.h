@@ -80,7 +80,7 @@ public:
     // Writes Set.dat; false (and a message through Dialogs) when it cannot be written.
     bool SetDat();
     // The main window closes (close command, window manager, end of the session): stops the
-    // timers and players and writes Set.dat.
+    // timers, releases the players and writes Set.dat.
     void shutdown();
     // The mini-window command: writes Set.dat and starts the compact trainer from the program
     // folder on the same course folder, detached; says so when it cannot be started.

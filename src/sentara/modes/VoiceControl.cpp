@@ -22,13 +22,18 @@ void VoiceControl::setEngine(Engine engine) {
     createPlayers();
 }
 
-void VoiceControl::createPlayers() {
+void VoiceControl::releasePlayers() {
     for (auto* player : {&sentence_, &video_, &word_}) {
         if (*player) {
             (*player)->close();
             player->reset();
         }
     }
+    sentenceSurface_ = twinSurface_ = nullptr;
+}
+
+void VoiceControl::createPlayers() {
+    releasePlayers();
     sentence_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Sentence);
     word_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Word);
     if (engine_ == Engine::Default) {

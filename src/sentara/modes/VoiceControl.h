@@ -43,6 +43,9 @@ public:
     void WordSoundStop();
     // Closes the backup engine's sentence player (the engine switch to the default engine).
     void closeSentencePlayer();
+    // The program ends: every player is closed and released (a backup-engine player lets go of
+    // the window it draws into before the window goes).
+    void releasePlayers();
 
     // Where video lessons draw: the sentence player's picture and, with the default engine, the
     // silent twin's (nullptr: nowhere). Surfaces belong to one engine: an engine switch detaches

@@ -189,8 +189,10 @@ TEST_F(VideoWindowTest, RecorderCommandsFollowRecordingAndTheMeterFollowsTheMicr
     EXPECT_EQ(button(voice, "RecordCommand")->text(), "录音");
     click(button(voice, "RecordCommand"));
     EXPECT_TRUE(button(voice, "RecordStopCommand")->isEnabled());
-    run->recorder.setInputLevel(0.5);
-    EXPECT_EQ(run->window->voicePanel()->recorder()->meter()->value(), 50);
+    run->recorder.setInputLevel(0.5); // -6 dB of a 60 dB meter
+    EXPECT_EQ(run->window->voicePanel()->recorder()->meter()->value(), 90);
+    run->recorder.setInputLevel(0.001); // -60 dB
+    EXPECT_EQ(run->window->voicePanel()->recorder()->meter()->value(), 0);
     run->clock.advance(700);
     click(button(voice, "RecordStopCommand"));
     EXPECT_FALSE(button(voice, "RecordStopCommand")->isEnabled());

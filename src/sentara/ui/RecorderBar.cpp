@@ -17,6 +17,7 @@ namespace sentara::ui {
 namespace {
 
 constexpr int kMeterSteps = 100;
+constexpr double kMeterRangeDb = 60;
 
 } // namespace
 
@@ -83,7 +84,10 @@ void RecorderBar::render(const VoiceRecordingView& view) {
 }
 
 void RecorderBar::showLevel(double level) {
-    meter_->setValue(static_cast<int>(std::lround(std::clamp(level, 0.0, 1.0) * kMeterSteps)));
+    // Decibels from -60 (empty) to 0 (full), as loudness is heard: a voice fills most of it.
+    const double decibels = level > 0 ? 20.0 * std::log10(std::min(level, 1.0)) : -kMeterRangeDb;
+    const double share = std::clamp((decibels + kMeterRangeDb) / kMeterRangeDb, 0.0, 1.0);
+    meter_->setValue(static_cast<int>(std::lround(share * kMeterSteps)));
 }
 
 void RecorderBar::setTextScale(double scale) {

@@ -77,7 +77,8 @@ int main(int argc, char* argv[]) {
     if (!screenshotDir.isEmpty()) {
         QList<int> modes;
         for (int mode = 1; mode <= 9; ++mode) {
-            if (window.hasView(mode)) {
+            // The video mode is pictured with the video course, after the others.
+            if (mode != 5 && window.hasView(mode)) {
                 modes << mode;
             }
         }

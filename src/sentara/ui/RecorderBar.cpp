@@ -94,6 +94,9 @@ void RecorderBar::setTextScale(double scale) {
     for (QWidget* text : {static_cast<QWidget*>(levelCaption_), static_cast<QWidget*>(status_)}) {
         setPointSize(text, 10.5 * scale);
     }
+    // The status comes and goes; the meter keeps its place.
+    status_->setMinimumWidth(
+        status_->fontMetrics().horizontalAdvance(QStringLiteral("正在录音……")));
 }
 
 } // namespace sentara::ui

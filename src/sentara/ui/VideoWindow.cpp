@@ -89,10 +89,12 @@ void VideoWindow::resizeEvent(QResizeEvent* event) {
 void VideoWindow::showEvent(QShowEvent* event) {
     QWidget::showEvent(event);
     if (!placed_ && parentWidget() != nullptr) {
-        // First shown beside the top right of the main window's panels.
+        // First shown at the bottom right of the main window, above its commands, where the
+        // sentence views leave room.
         placed_ = true;
         const QRect owner = parentWidget()->frameGeometry();
-        move(std::max(owner.left(), owner.right() - width() - 24), owner.top() + 110);
+        move(std::max(owner.left(), owner.right() - width() - 24),
+             std::max(owner.top(), owner.bottom() - height() - 100));
     }
 }
 

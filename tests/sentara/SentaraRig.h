@@ -1,6 +1,8 @@
 #pragma once
 
 #include "sentara/course/SentaraSession.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/WordPanel.h"

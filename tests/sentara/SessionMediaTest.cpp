@@ -95,13 +95,13 @@ TEST(SessionReadAll, PlaysEachSentenceThenReturnsToIdleOnTheLast) {
     SentaraSession& s = rig.start();
     s.AllReadCommand_Click();
     EXPECT_EQ(s.CurrentSentence(), 1);
-    EXPECT_EQ(s.view().fullText.readAllCaption, "停止朗读");
-    EXPECT_TRUE(s.view().fullText.pauseEnabled);
+    EXPECT_EQ(s.fullText().view().readAllCaption, "停止朗读");
+    EXPECT_TRUE(s.fullText().view().pauseEnabled);
     // Sentence 1 plays 1010 ms, the gap 1000 ms, then sentence 2 follows and read-all is done.
     rig.clock.advance(2010);
     EXPECT_EQ(s.CurrentSentence(), 2);
-    EXPECT_EQ(s.view().fullText.readAllCaption, "全文朗读");
-    EXPECT_FALSE(s.view().fullText.pauseEnabled);
+    EXPECT_EQ(s.fullText().view().readAllCaption, "全文朗读");
+    EXPECT_FALSE(s.fullText().view().pauseEnabled);
     EXPECT_TRUE(s.view().mode.playing) << "the last sentence is still to be played";
 }
 
@@ -124,10 +124,11 @@ TEST(SessionToggles, EachSwitchFlipsItsLineAndPicture) {
     s.SenNextCommand_Click(); // another display keeps "已关闭"
     EXPECT_EQ(s.view().spelling.chineseLine, "已关闭");
 
-    EXPECT_FALSE(v.fullText.tipVisible);
+    EXPECT_FALSE(s.fullText().view().tipVisible);
     s.AllChineseCheckLabel_Click();
-    v = s.view();
-    EXPECT_FALSE(v.fullText.chineseLines);
-    EXPECT_TRUE(v.fullText.tipVisible);
-    EXPECT_FALSE(v.fullText.textLayout) << "not one of the text-layout Books";
+    const sentara::FullTextView full = s.fullText().view();
+    EXPECT_FALSE(full.chineseLines);
+    EXPECT_TRUE(full.tipVisible);
+    EXPECT_EQ(full.layout, sentara::FullTextLayout::EnglishOnly)
+        << "not one of the text-layout Books";
 }

@@ -81,7 +81,7 @@ QList<FullTextItem> LoadedLesson::fullText(int currentSentence) const {
     return items;
 }
 
-QList<SentenceItem> LoadedLesson::sentences(int currentSentence, int hideMode) const {
+QList<SentenceItem> LoadedLesson::sentences(int currentSentence) const {
     QList<SentenceItem> items;
     for (int i = 1; i <= records_.size(); ++i) {
         const common::SentenceRecord& r = records_[i - 1];
@@ -92,8 +92,6 @@ QList<SentenceItem> LoadedLesson::sentences(int currentSentence, int hideMode) c
         item.words = words(i);
         item.dictated = r.dictationDone();
         item.current = i == currentSentence;
-        item.chineseCovered = hideMode == 1 || hideMode == 3;
-        item.englishCovered = hideMode == 2 || hideMode == 3;
         items.append(item);
     }
     return items;

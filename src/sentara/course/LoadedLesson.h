@@ -36,7 +36,7 @@ public:
     QList<WordCell> words(int i) const;
     // The full-text word sequence: each sentence's words followed by its end marker.
     QList<FullTextItem> fullText(int currentSentence) const;
-    QList<SentenceItem> sentences(int currentSentence, int hideMode) const;
+    QList<SentenceItem> sentences(int currentSentence) const;
 
     // The sentence's end time, for the continuous-play range (0 without sentences).
     double lastEndSeconds() const;

@@ -239,22 +239,11 @@ void SentaraSession::AutoPlaySentence() {
 // --- Read-all ------------------------------------------------------------------------------
 
 void SentaraSession::AllReadCommand_Click() {
-    if (d->lesson.SentenceCount() == 0) {
-        return;
-    }
-    if (d->loop.readAllRunning()) {
-        d->loop.stopReadAll();
-    } else {
-        d->loop.startReadAll();
-    }
-    emit focusRequested(FocusTarget::FullTextSearch);
-    emit changed();
+    d->fullText.toggleReadAll();
 }
 
 void SentaraSession::PauseReadCommand_Click() {
-    d->loop.togglePauseReadAll();
-    emit focusRequested(FocusTarget::FullTextSearch);
-    emit changed();
+    d->fullText.togglePause();
 }
 
 void SentaraSession::ChineseCheckImage_Click() {
@@ -268,8 +257,7 @@ void SentaraSession::EnglishCheckImage_Click() {
 }
 
 void SentaraSession::AllChineseCheckLabel_Click() {
-    d->study.allChineseCheck = d->study.allChineseCheck == 1 ? 0 : 1;
-    emit changed();
+    d->fullText.toggleChineseLines();
 }
 
 // --- Options -----------------------------------------------------------------------------------
@@ -287,6 +275,9 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         } else {
             Option4_MouseUp();
         }
+        return;
+    case OptionFamily::HideMode:
+        d->coverPractice.applyCoverMode(value);
         return;
     case OptionFamily::DictationMode:
         if (value == d->study.writeMode) {
@@ -532,6 +523,12 @@ VideoMode& SentaraSession::videoMode() {
 }
 VoiceRecording& SentaraSession::voiceRecording() {
     return d->voiceRecording;
+}
+FullTextMode& SentaraSession::fullText() {
+    return d->fullText;
+}
+CoverPractice& SentaraSession::coverPractice() {
+    return d->coverPractice;
 }
 
 } // namespace sentara

@@ -61,6 +61,8 @@ class VoiceRecording;
 class WordPanel;
 class WordRecall;
 class FillIn;
+class FullTextMode;
+class CoverPractice;
 
 class SentaraSession : public QObject {
     Q_OBJECT
@@ -187,6 +189,8 @@ public:
     FillIn& fillIn();                     // mode 9: the fill-in word and its spelling drill
     VideoMode& videoMode();           // mode 5, the progress strip's clicks, the floating window
     VoiceRecording& voiceRecording(); // the voice view's recorder
+    FullTextMode& fullText();             // mode 1: the full-text word view and read-all
+    CoverPractice& coverPractice();       // mode 3: the full-text list with hide-and-reveal
 
 signals:
     // Something the window shows has changed; render view().

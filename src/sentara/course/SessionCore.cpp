@@ -27,12 +27,16 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
       fillIn(lesson, wordPanel, measure, sounds, this->folder, *this),
       videoMode(clock, lesson, study, content, loop, voice, wordPanel, *this),
       voiceRecording(recorder, dialogs, folder.recorderFile(), loop, voice, *this),
+      fullText(lesson, study, content, loop, voice, wordPanel, dialogs, *this),
+      coverPractice(lesson, study, this->folder, sounds, loop, voice, dialogs, *this),
       focusTimer(clock.createTimer(kFocusDelayMs)), layoutTimer(clock.createTimer(kLayoutDelayMs)) {
     addMode(sentenceBrowsing);
     addMode(wordRecall);
     addMode(fillIn);
     addMode(videoMode);
     addMode(voiceRecording);
+    addMode(fullText);
+    addMode(coverPractice);
 }
 
 void SessionCore::LoadLesson() {

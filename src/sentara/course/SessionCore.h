@@ -11,6 +11,8 @@
 #include "sentara/course/SessionState.h"
 #include "sentara/course/SessionViewBuilder.h"
 #include "sentara/dictation/FillIn.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/ModeComponent.h"
 #include "sentara/modes/SentenceBrowsing.h"
@@ -36,7 +38,9 @@ struct SessionCore : ListeningHost,
                      WordRecallHost,
                      FillInHost,
                      VideoHost,
-                     VoiceRecordingHost {
+                     VoiceRecordingHost,
+                     FullTextHost,
+                     CoverPracticeHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -69,6 +73,8 @@ struct SessionCore : ListeningHost,
     FillIn fillIn;
     VideoMode videoMode;
     VoiceRecording voiceRecording;
+    FullTextMode fullText;
+    CoverPractice coverPractice;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
@@ -122,6 +128,8 @@ struct SessionCore : ListeningHost,
     }
     void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
+    // --- CoverPracticeHost ---
+    bool sentenceMarkersHidden() const override { return state.sentenceMarkersHidden; }
 
     void LoadLesson();
     // rewriteLesson: the one way a change of the lesson's records reaches its file (notes, key
@@ -147,7 +155,7 @@ struct SessionCore : ListeningHost,
         }
     }
     // Both text panels (the full-text list and the full-text word view) back at their top.
-    void resetTextPanels();
+    void resetTextPanels() override;
     void ShowSentence();
     void ShowModePanel();
     // The fill-in refresh that follows every change of the current sentence (before the

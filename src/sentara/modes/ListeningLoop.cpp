@@ -108,6 +108,7 @@ void ListeningLoop::CloseTimer() {
     for (auto& timer : gapTimers_) {
         timer->setEnabled(false);
     }
+    gapHeld_ = false;
 }
 
 void ListeningLoop::stopAll() {
@@ -258,9 +259,14 @@ void ListeningLoop::startReadAll() {
 void ListeningLoop::stopReadAll() {
     readAllRunning_ = false;
     readAllPaused_ = false;
+    // Nothing of the reading goes on: the end watch of the sentence being read, or the pause
+    // after it, would otherwise play sentence 1 again once it is shown.
+    readTimer_->setEnabled(false);
+    CloseTimer();
     voice_.VoicePause();
     host_.showSentenceAt(1);
     currentReadCount_ = 0;
+    host_.hideSentenceMarkers();
     host_.playbackChanged();
 }
 
@@ -268,10 +274,20 @@ void ListeningLoop::togglePauseReadAll() {
     if (!readAllRunning_) {
         return;
     }
+    ports::Timer& gap = *gapTimers_[static_cast<int>(RepeatFamily::All)];
     if (readAllPaused_) {
-        voice_.VoicePlay();
+        if (gapHeld_) {
+            // Paused between two plays: the pause starts again, the player stays at rest.
+            gapHeld_ = false;
+            gap.setEnabled(true);
+        } else {
+            voice_.VoicePlay();
+        }
     } else {
         voice_.VoicePause();
+        // A pause between two plays would start the next play while the reading is paused.
+        gapHeld_ = gap.isEnabled();
+        gap.setEnabled(false);
     }
     readAllPaused_ = !readAllPaused_;
     host_.playbackChanged();

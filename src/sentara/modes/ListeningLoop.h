@@ -74,7 +74,11 @@ public:
     void stopWatches();
     bool continuousPlaying() const;
 
-    // Read-all of the full-text word view.
+    // Read-all of the full-text word view: from sentence 1, each sentence played as often as the
+    // full-text family says, then the next, until the last. Stopping pauses the player, stops
+    // the watch and the pause between plays and returns to sentence 1 with every marker line of
+    // the list hidden. Pausing while a pause between plays runs holds that pause; resuming starts
+    // it again.
     void startReadAll();
     void stopReadAll();
     void togglePauseReadAll();
@@ -114,6 +118,7 @@ private:
     int currentReadCount_ = 0;
     bool readAllRunning_ = false;
     bool readAllPaused_ = false;
+    bool gapHeld_ = false; // read-all paused during the pause between two plays
     bool videoReadVisible_ = true;
     QString pendingWord_;
 };

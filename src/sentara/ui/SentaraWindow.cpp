@@ -2,8 +2,11 @@
 
 #include "CatalogueTree.h"
 #include "ClickableLabel.h"
+#include "CoverListPanel.h"
 #include "EngineChooser.h"
 #include "FillInPanel.h"
+#include "FullTextWiring.h"
+#include "FullTextWordPanel.h"
 #include "ModeTabBar.h"
 #include "NoteBox.h"
 #include "OptionsMenu.h"
@@ -20,6 +23,8 @@
 #include "WordPanelWidget.h"
 
 #include "sentara/course/SentaraSession.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/VideoMode.h"
 #include "sentara/modes/VoiceRecording.h"
@@ -123,8 +128,14 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     video_ = new VideoPanel(session_, folder_, stack_);
     recall_ = new RecallPanel(session_, stack_);
     fillIn_ = new FillInPanel(session_, stack_);
+    fullText_ = new FullTextWordPanel(folder_, stack_);
+    cover_ = new CoverListPanel(stack_);
     for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
-        if (mode == 2) {
+        if (mode == 1) {
+            stack_->addWidget(fullText_);
+        } else if (mode == 3) {
+            stack_->addWidget(cover_);
+        } else if (mode == 2) {
             stack_->addWidget(sentence_);
         } else if (mode == 5) {
             stack_->addWidget(video_);
@@ -152,6 +163,8 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     setCentralWidget(central);
 
     sentenceMenu_ = OptionsMenu::sentenceMenu(this);
+    fullTextMenu_ = OptionsMenu::fullTextMenu(this);
+    coverMenu_ = OptionsMenu::coverMenu(this);
     wordPanel_ = new WordPanelWidget(this);
     videoWindow_ = new VideoWindow(this);
     videoOpenClose_ = new QAction(this);
@@ -279,6 +292,7 @@ void SentaraWindow::connectPanels() {
             [this](OptionFamily family, int index) { session_.selectOption(family, index); });
     connect(sentenceMenu_, &OptionsMenu::toggleChosen, this,
             [this](OptionToggle toggle) { session_.toggleOption(toggle); });
+    wireFullTextPanels(session_, fullText_, fullTextMenu_, cover_, coverMenu_, this);
 }
 
 void SentaraWindow::showCatalogue() {
@@ -321,6 +335,13 @@ void SentaraWindow::render() {
     videoWindow_->render(video);
     videoOpenClose_->setText(video.menuEntryCaption);
     videoOpenClose_->setVisible(video.menuEntryVisible);
+    fullText_->setLessonTitle(view.lesson.title);
+    fullText_->render(session_.fullText().view(), keyWordColour, view.mode.textPanelsMoved);
+    cover_->setLessonTitle(view.lesson.title);
+    cover_->render(session_.coverPractice().view(), view.mode.textPanelsMoved,
+                   view.mode.sentencePanelTop);
+    fullTextMenu_->render(view.options);
+    coverMenu_->render(view.options);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setLessonTitle(view.lesson.title);
     }
@@ -356,6 +377,10 @@ void SentaraWindow::applyFocus(FocusTarget target) {
         sentence_->focusNote();
     } else if (target == FocusTarget::FillInInput) {
         fillIn_->focusInput();
+    } else if (target == FocusTarget::FullTextSearch) {
+        fullText_->focusSearch();
+    } else if (target == FocusTarget::ListSearch) {
+        cover_->focusSearch();
     }
 }
 
@@ -388,6 +413,8 @@ void SentaraWindow::setTextScale(double scale) {
     recall_->setTextScale(scale);
     fillIn_->setTextScale(scale);
     video_->setTextScale(scale);
+    fullText_->setTextScale(scale);
+    cover_->setTextScale(scale);
     wordPanel_->setTextScale(scale);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setTextScale(scale);

@@ -23,8 +23,10 @@ namespace sentara::ui {
 
 class CatalogueTree;
 class ClickableLabel;
+class CoverListPanel;
 class EngineChooser;
 class FillInPanel;
+class FullTextWordPanel;
 class ModeTabBar;
 class OptionsMenu;
 class PlaceholderPanel;
@@ -69,6 +71,10 @@ public:
     // its caption and visibility follow the video mode; the full-text view's menu adds it.
     QAction* videoOpenCloseAction() const { return videoOpenClose_; }
     OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
+    FullTextWordPanel* fullTextPanel() const { return fullText_; }
+    CoverListPanel* coverPanel() const { return cover_; }
+    OptionsMenu* fullTextMenu() const { return fullTextMenu_; }
+    OptionsMenu* coverMenu() const { return coverMenu_; }
     EngineChooser* engineChooser() const { return engine_; }
     WordPanelWidget* wordPanel() const { return wordPanel_; }
     QWidget* modePanel(int mode) const;
@@ -105,6 +111,10 @@ private:
     QAction* videoOpenClose_ = nullptr;
     QList<PlaceholderPanel*> placeholders_;
     OptionsMenu* sentenceMenu_;
+    FullTextWordPanel* fullText_;
+    CoverListPanel* cover_;
+    OptionsMenu* fullTextMenu_ = nullptr;
+    OptionsMenu* coverMenu_ = nullptr;
     WordPanelWidget* wordPanel_ = nullptr;
     EngineChooser* engine_ = nullptr;
     ClickableLabel* mini_ = nullptr;

@@ -144,12 +144,11 @@ CoverView CoverPractice::view() const {
     const bool englishClickable = clickable(CoverPart::English);
     const bool chineseClickable = clickable(CoverPart::Chinese);
     for (int i = 1; i <= lesson_.SentenceCount(); ++i) {
-        const common::SentenceRecord record = lesson_.record(i);
         CoverLine line;
         line.number = i;
         line.numberText = QString::number(i) + u'.';
-        line.english = record.displayEnglish();
-        line.chinese = record.chinese();
+        line.english = lesson_.displayEnglish(i);
+        line.chinese = lesson_.chinese(i);
         line.englishCovered = covered(i, CoverPart::English);
         line.chineseCovered = covered(i, CoverPart::Chinese);
         line.englishClickable = englishClickable;

@@ -143,14 +143,15 @@ FullTextView FullTextMode::view() const {
     const int current = host_.CurrentSentence();
     const int n = lesson_.SentenceCount();
     for (int i = 1; i <= n; ++i) {
-        const common::SentenceRecord record = lesson_.record(i);
-        const QList<common::WordToken> tokens = record.tokens();
-        for (qsizetype k = 0; k < tokens.size(); ++k) {
-            const WordCell cell = wordCell(tokens.at(k));
+        const QList<WordCell> cells = lesson_.words(i);
+        for (qsizetype k = 0; k < cells.size(); ++k) {
+            const WordCell& cell = cells.at(k);
             FullTextWord word;
             word.text = cell.caption;
-            word.endsLine = word.text.contains(kLineEnd);
-            word.text.remove(kLineEnd);
+            if (word.text.contains(kLineEnd)) {
+                word.endsLine = true;
+                word.text.remove(kLineEnd);
+            }
             word.sentence = i;
             word.position = static_cast<int>(k) + 1;
             word.clickable = cell.clickable;
@@ -158,7 +159,7 @@ FullTextView FullTextMode::view() const {
             word.underlined = i == current;
             v.words.append(word);
         }
-        v.chinese.append(record.chinese());
+        v.chinese.append(lesson_.chinese(i));
     }
     v.current = current;
     v.chineseLines = study_.allChineseCheck != 0;

@@ -46,7 +46,18 @@ bool FullTextWordLayout::setContent(const QList<FullTextWord>& words, const QStr
         if (found == measured.constEnd()) {
             found = measured.insert(word.text, metrics.horizontalAdvance(word.text));
         }
-        items_.append({*found, word.sentence, isSpace(word.text), word.endsLine});
+        items_.append({*found, word.sentence, isSpace(word.text), word.endsLine, 0});
+    }
+    // Runs end at a space, at a sentence's end and after a token that ends a line.
+    int run = 0;
+    for (qsizetype i = items_.size() - 1; i >= 0; --i) {
+        Item& item = items_[i];
+        const bool last = i + 1 == items_.size() || items_.at(i + 1).sentence != item.sentence ||
+                          items_.at(i + 1).space || item.endsLine;
+        run = item.space ? 0 : item.width + (last ? 0 : run);
+        const bool first = i == 0 || items_.at(i - 1).sentence != item.sentence ||
+                           items_.at(i - 1).space || items_.at(i - 1).endsLine;
+        item.runWidth = first ? run : 0;
     }
     width_ = -1;
     return true;
@@ -81,7 +92,11 @@ void FullTextWordLayout::place(int width) {
         QRect english;
         for (; i < items_.size() && items_.at(i).sentence == s; ++i) {
             const Item& item = items_.at(i);
-            if (x + item.width > right && x > kMargin) {
+            // A run that does not fit goes to the next line whole; a run wider than a line
+            // breaks between its tokens.
+            const int needed =
+                item.runWidth > 0 && item.runWidth <= right - kMargin ? item.runWidth : item.width;
+            if (x + needed > right && x > kMargin) {
                 newLine();
             }
             if (item.space && x == kMargin) {

@@ -46,6 +46,9 @@ private:
         int sentence = 0;
         bool space = false;
         bool endsLine = false;
+        // On the first token of a run without spaces ("day" in "day."): the run's width, so a
+        // line never breaks between a word and the punctuation after it.
+        int runWidth = 0;
     };
 
     QList<FullTextWord> words_;

@@ -142,19 +142,26 @@ TEST_F(FullTextPanelsTest, ACoverClickUncoversALineAndRestoreCoversItAgain) {
     EXPECT_FALSE(menu->entry(QStringLiteral("RS1"))->isChecked());
 }
 
-TEST_F(FullTextPanelsTest, TheListReturnsToItsSavedPlaceAndReportsWhereTheLearnerScrolls) {
+// Lesson 2 of the first Book becomes thirty sentences long, opened in `mode` at sentence 1 with
+// the list scrolled `listTop` twips.
+void longLesson(support::CourseBuilder& course, int mode, double listTop) {
     QList<support::SentenceSpec> many;
     for (int i = 0; i < 30; ++i) {
         many << support::sentence(QStringLiteral("Sentence number %1 is here.").arg(i + 1),
                                   QStringLiteral("第%1句").arg(i + 1), 2.0 * i, 2.0 * i + 1.5);
     }
     sentara::StudySettings settings = smallCourseSettings();
-    settings.modeIndex = 3;
-    settings.sentencePanelTop = -600; // 40 pixels down
+    settings.modeIndex = mode;
+    settings.resumeSentence = 1;
+    settings.sentencePanelTop = listTop;
     settings.sentenceHandleTop = 300;
     course.lesson(QString::fromLatin1(kBook1), 2, many)
         .media(QString::fromLatin1(kBook1), QStringLiteral("2.mp3"), 70000)
         .studySettings(settings.format());
+}
+
+TEST_F(FullTextPanelsTest, TheListReturnsToItsSavedPlaceAndReportsWhereTheLearnerScrolls) {
+    longLesson(course, 3, -600); // 40 pixels down
 
     RunningWindow run(course);
     TextScroller* scroller = run.window->coverPanel()->scroller();
@@ -184,6 +191,25 @@ TEST_F(FullTextPanelsTest, TheListReturnsToItsSavedPlaceAndReportsWhereTheLearne
     run.session.SenBegainCommand_Click();
     click(run.window->tabs()->tab(3));
     EXPECT_EQ(scroller->offset(), 0);
+}
+
+TEST_F(FullTextPanelsTest, AListNeverShownYetOpensWithTheCurrentSentenceInView) {
+    longLesson(course, 2, 0);
+    RunningWindow run(course);
+    for (int i = 0; i < 4; ++i) {
+        run.session.SenNextCommand_Click(); // while the list is hidden
+    }
+    click(run.window->tabs()->tab(3));
+    const TextScroller* scroller = run.window->coverPanel()->scroller();
+    const QRect fifth = run.window->coverPanel()->canvas()->sentenceRect(5);
+    EXPECT_EQ(scroller->offset(), 0) << "sentence 5 is in view at the top";
+    EXPECT_LE(fifth.bottom(), scroller->viewport()->height());
+    for (int i = 0; i < 20; ++i) {
+        run.session.SenNextCommand_Click(); // while it is shown: sentence 25 is brought into view
+    }
+    const QRect current = run.window->coverPanel()->canvas()->sentenceRect(25);
+    EXPECT_GE(current.top(), scroller->offset());
+    EXPECT_LE(current.bottom(), scroller->offset() + scroller->viewport()->height());
 }
 
 } // namespace

@@ -122,6 +122,9 @@ void TextScroller::relayout() {
 }
 
 void TextScroller::apply() {
+    if (!isVisible()) {
+        return; // a hidden frame has no real size yet: the aim is applied when it is shown
+    }
     const int max = maximum();
     int target = offset_;
     switch (aim_) {

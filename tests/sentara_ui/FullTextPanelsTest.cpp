@@ -103,9 +103,23 @@ TEST_F(FullTextPanelsTest, ACtrlClickInTheSentenceViewRecoloursTheWordAndChanges
     EXPECT_NE(after, before);
     EXPECT_TRUE(after.contains(QStringLiteral("^eat$eat$◆^")));
 
-    // The colour chosen in the full-text menu recolours every key word on screen.
+    // The full-text menu: how to mark key words, their colour (every key word on screen takes
+    // it), the full-text read count with one check.
+    sentara::ui::OptionsMenu* menu = run.window->fullTextMenu();
+    EXPECT_EQ(menu->title(), QStringLiteral("全文模式设置"));
+    menu->findChild<QAction*>(QStringLiteral("SetKeyWord"))->trigger();
+    ASSERT_EQ(run.dialogs.messages().size(), 1);
+    EXPECT_EQ(run.dialogs.messages().front().title, QStringLiteral("提示"));
+    menu->entry(QStringLiteral("AllModeRead3"))->trigger();
+    EXPECT_EQ(run.session.settings().readCountOf(sentara::RepeatFamily::All), 3);
+    int checked = 0;
+    for (const QAction* action : menu->familyMenu(sentara::OptionFamily::AllRead)->actions()) {
+        checked += action->isChecked() ? 1 : 0;
+    }
+    EXPECT_EQ(checked, 1);
+    EXPECT_NE(menu->familyMenu(sentara::OptionFamily::Engine), nullptr) << "选择发音引擎";
     run.dialogs.scriptColours({0x00AA00});
-    run.window->fullTextMenu()->findChild<QAction*>(QStringLiteral("KeyWordColor"))->trigger();
+    menu->findChild<QAction*>(QStringLiteral("KeyWordColor"))->trigger();
     EXPECT_EQ(run.session.settings().keyWordColour, 0x00AA00);
     EXPECT_EQ(words->cell(5)->palette().color(QPalette::WindowText), QColor(0, 0xAA, 0));
     EXPECT_EQ(words->cell(7)->palette().color(QPalette::WindowText), QColor(0, 0xAA, 0));

@@ -59,7 +59,13 @@ bool FullTextWordLayout::setContent(const QList<FullTextWord>& words, const QStr
                            items_.at(i - 1).space || items_.at(i - 1).endsLine;
         item.runWidth = first ? run : 0;
     }
+    // Nothing is placed until place() runs for the new content.
     width_ = -1;
+    height_ = 0;
+    wordRects_.clear();
+    hornRects_.clear();
+    chineseRects_.clear();
+    sentenceRects_.clear();
     return true;
 }
 

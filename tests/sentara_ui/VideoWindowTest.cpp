@@ -16,6 +16,7 @@
 #include "sentara/ui/WordLine.h"
 
 #include <QAction>
+#include <QMenu>
 #include <QLabel>
 #include <QProgressBar>
 #include <QPushButton>
@@ -165,6 +166,9 @@ TEST_F(VideoWindowTest, FloatingWindowOverOtherModesClosesReopensMovesAndResizes
     click(window->closeCommand());
     EXPECT_FALSE(window->isVisible());
     QAction* entry = run->window->videoOpenCloseAction();
+    const auto* fullTextMenu = run->window->findChild<QMenu*>(QStringLiteral("AllModeSet"));
+    ASSERT_NE(fullTextMenu, nullptr);
+    EXPECT_EQ(fullTextMenu->actions().last(), entry) << "the full-text menu's last entry";
     EXPECT_EQ(entry->text(), "打开视频");
     EXPECT_TRUE(entry->isVisible());
     entry->trigger();

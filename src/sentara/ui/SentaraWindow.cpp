@@ -169,6 +169,8 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     videoWindow_ = new VideoWindow(this);
     videoOpenClose_ = new QAction(this);
     videoOpenClose_->setObjectName(QStringLiteral("VideoOpenClose"));
+    // The full-text menu's last entry: the floating video window put away or brought back.
+    fullTextMenu_->addAction(videoOpenClose_);
     connectPanels();
     setTextScale(1.0);
 

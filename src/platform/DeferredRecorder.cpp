@@ -27,6 +27,7 @@ ports::Recorder* DeferredRecorder::real() {
     connect(real_.get(), &ports::Recorder::stateChanged, this, &DeferredRecorder::setState);
     connect(real_.get(), &ports::Recorder::playbackFinished, this,
             &ports::Recorder::playbackFinished);
+    connect(real_.get(), &ports::Recorder::levelChanged, this, &ports::Recorder::levelChanged);
     connect(real_.get(), &ports::Recorder::errorOccurred, this, [this](const QString& message) {
         lastError_ = message;
         emit errorOccurred(message);
@@ -103,6 +104,10 @@ void DeferredRecorder::setState(State state) {
         state_ = state;
         emit stateChanged(state);
     }
+}
+
+double DeferredRecorder::level() const {
+    return real_ ? real_->level() : 0.0;
 }
 
 } // namespace platform

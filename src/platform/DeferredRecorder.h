@@ -22,6 +22,7 @@ public:
     void close() override;
     State state() const override;
     QString lastError() const override;
+    double level() const override;
 
 private:
     // The real recorder, opened on the file; nullptr when it cannot be made.

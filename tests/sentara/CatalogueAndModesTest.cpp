@@ -1,5 +1,7 @@
 #include "SentaraRig.h"
 
+#include "sentara/modes/VideoMode.h"
+
 #include <gtest/gtest.h>
 
 using namespace sentara_test;
@@ -121,7 +123,7 @@ TEST(ModeSwitch, TabFiveOnlyForTheVideoCourse) {
     rig.course.media(kVideo, QStringLiteral("1.wmv"), 10000);
     SentaraSession& s = rig.start();
     EXPECT_FALSE(s.view().mode.tabVisible[5]);
-    EXPECT_FALSE(s.view().video.menuEntryVisible);
+    EXPECT_FALSE(s.videoMode().view().menuEntryVisible);
 
     s.TabImage_Click(5);
     EXPECT_EQ(s.ModeIndex(), 1);
@@ -130,8 +132,8 @@ TEST(ModeSwitch, TabFiveOnlyForTheVideoCourse) {
     s.TreeView1_NodeClick(246);
     const sentara::SessionView v = s.view();
     EXPECT_TRUE(v.mode.tabVisible[5]);
-    EXPECT_TRUE(v.video.menuEntryVisible);
-    EXPECT_EQ(v.video.menuEntryCaption, "关闭视频");
+    EXPECT_TRUE(s.videoMode().view().menuEntryVisible);
+    EXPECT_EQ(s.videoMode().view().menuEntryCaption, "关闭视频");
     EXPECT_TRUE(v.lesson.mediaPath.endsWith(QStringLiteral("1.wmv")));
     s.TabImage_Click(5);
     EXPECT_EQ(s.ModeIndex(), 5);
@@ -192,6 +194,24 @@ TEST(ModeSwitch, TheFillInBoxGetsTheFocusOnlyWhileItIsShown) {
     s.TabImage_Click(9);
     EXPECT_EQ(s.view().mode.focus, sentara::FocusTarget::None);
     EXPECT_TRUE(targets.isEmpty());
+
+    // A sentence without words has no fill-in word either; the next one has.
+    Rig words;
+    words
+        .lesson(kFirst, 1,
+                {sen(QStringLiteral("^"), QStringLiteral("（无）"), 1, 2),
+                 sen(QStringLiteral("Hello."), QStringLiteral("你好。"), 3, 4)})
+        .settings(settingsAt(2, 1, 9));
+    SentaraSession& w = words.start();
+    QObject::connect(&w, &SentaraSession::focusRequested,
+                     [&](sentara::FocusTarget t) { targets << t; });
+    w.TabImage_Click(9);
+    EXPECT_FALSE(w.view().mode.focus == sentara::FocusTarget::FillInInput);
+    EXPECT_TRUE(targets.isEmpty());
+    w.SenNextCommand_Click();
+    w.TabImage_Click(9);
+    EXPECT_EQ(w.view().mode.focus, sentara::FocusTarget::FillInInput);
+    EXPECT_EQ(targets, QList<sentara::FocusTarget>{sentara::FocusTarget::FillInInput});
 }
 
 TEST(ModeSwitch, DictationSubModeMovesBetweenTabsFourAndSeven) {

@@ -83,14 +83,20 @@ TEST(WordRecall, AnotherWordStartsItsOwnLadderAndTwoOccurrencesShareOne) {
     recall.GiveNextHint(11); // the second "like" goes on with the first one's ladder
     EXPECT_EQ(recall.hintCount(), 2);
     EXPECT_EQ(recall.view().card.anchorWord, 11);
-    recall.GiveNextHint(12); // the full stop gives no hint and keeps the ladder
-    EXPECT_EQ(recall.hintCount(), 2);
 
     // The card shows over the word clicked last (any occurrence) and hides elsewhere.
     recall.HoverWordHint(5);
     EXPECT_FALSE(recall.view().card.visible);
     recall.HoverWordHint(3);
     EXPECT_TRUE(recall.view().card.visible);
+
+    // The full stop gives no hint, but "like" clicked after it starts its ladder afresh.
+    recall.GiveNextHint(12);
+    EXPECT_EQ(recall.hintCount(), 0);
+    EXPECT_EQ(recall.view().card.meaning, QString());
+    recall.GiveNextHint(3);
+    EXPECT_EQ(recall.hintCount(), 1);
+    EXPECT_EQ(recall.view().card.meaning, QStringLiteral("v. 喜欢"));
 }
 
 TEST(WordRecall, ADoubleClickRevealsWithEveryHintOrHidesAgain) {
@@ -113,6 +119,36 @@ TEST(WordRecall, ADoubleClickRevealsWithEveryHintOrHidesAgain) {
     EXPECT_EQ(card.meaning, QStringLiteral("pron. 你"));
     EXPECT_EQ(card.word, QStringLiteral("[提示]"));
     EXPECT_EQ(recall.hintCount(), 0);
+
+    // The double-clicked word is the word clicked last: hovering shows its card, and a click
+    // after a reveal hides it again, as after the ladder's last stage.
+    recall.ToggleWordReveal(9);
+    recall.HoverWordHint(5);
+    EXPECT_FALSE(recall.view().card.visible);
+    recall.HoverWordHint(9);
+    EXPECT_TRUE(recall.view().card.visible);
+    recall.GiveNextHint(9);
+    EXPECT_TRUE(recall.view().words[8].hidden);
+    EXPECT_EQ(recall.hintCount(), 1);
+    EXPECT_EQ(recall.view().card.meaning, QStringLiteral("pron. 你"));
+}
+
+TEST(WordRecall, TheWordPanelNeverShowsAHiddenWord) {
+    RecallRig rig;
+    SentaraSession& s = rig.start();
+    s.TabImage_Click(2);
+    s.sentenceBrowsing().clickWord(3); // like, in the word panel
+    s.TabImage_Click(8);
+    EXPECT_FALSE(s.view().wordPanel.visible) << "closed on entering mode 8";
+    s.wordRecall().GiveNextHint(5);
+    s.wordRecall().ToggleWordReveal(9);
+    const sentara::WordPanelView panel = s.view().wordPanel;
+    EXPECT_EQ(panel.headword, QStringLiteral("like")) << "the hints leave the panel as it was";
+    EXPECT_EQ(panel.meaning, QStringLiteral("v. 喜欢"));
+    s.TabImage_Click(2);
+    s.sentenceBrowsing().clickWord(3);
+    s.TabImage_Click(6);
+    EXPECT_TRUE(s.view().wordPanel.visible) << "other modes keep it";
 }
 
 TEST(WordRecall, ResetAndEverySentenceShownHideEveryWordAgain) {

@@ -186,8 +186,9 @@ TEST_F(SentaraWindowTest, TabsSwitchPanelsMoveTheMarkerAndStopPlayback) {
     const struct {
         int mode;
         const char* panel;
-    } cases[] = {{6, "VoiceModePicture"},       {1, "AllWordModePicture"}, {8, "ClickModePicture"},
-                 {9, "CurrentWordModePicture"}, {3, "TextModePicture"},    {2, "SenModePicture"}};
+    } cases[] = {{6, "VoiceModePicture"},     {1, "AllWordModePicture"},
+                 {8, "ClickWordModePicture"}, {9, "CurrentWordModePicture"},
+                 {3, "TextModePicture"},      {2, "SenModePicture"}};
 
     for (const auto& c : cases) {
         button(window.sentencePanel(), "SenPlayCommand")->click();

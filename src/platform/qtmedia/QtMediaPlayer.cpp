@@ -249,7 +249,14 @@ double QtMediaPlayer::duration() const {
 }
 
 void QtMediaPlayer::setVideoSurface(QObject* surface) {
-    if (auto* sink = qobject_cast<QVideoSink*>(surface)) {
+    // A view that makes its sink on demand offers it as videoSink().
+    QVideoSink* sink = qobject_cast<QVideoSink*>(surface);
+    if (sink == nullptr && surface != nullptr &&
+        surface->metaObject()->indexOfMethod("videoSink()") >= 0) {
+        QMetaObject::invokeMethod(surface, "videoSink", Qt::DirectConnection,
+                                  Q_RETURN_ARG(QVideoSink*, sink));
+    }
+    if (sink != nullptr) {
         player_.setVideoSink(sink);
     } else {
         player_.setVideoOutput(surface);

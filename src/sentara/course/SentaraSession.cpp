@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace sentara {
@@ -163,6 +162,7 @@ void SentaraSession::shutdown() {
     d->loop.stopAll();
     d->focusTimer->setEnabled(false);
     d->layoutTimer->setEnabled(false);
+    d->voice.releasePlayers();
     SetDat();
 }
 
@@ -246,90 +246,14 @@ void SentaraSession::AutoPlaySentence() {
     emit changed();
 }
 
-// --- Continuous play ---------------------------------------------------------------------------
-
-void SentaraSession::VideoReadCommand_Click() {
-    if (d->lesson.SentenceCount() == 0) {
-        return;
-    }
-    d->loop.startContinuousPlay();
-    emit changed();
-}
-
-void SentaraSession::VideoPauseCommand_Click() {
-    d->loop.pauseContinuousPlay();
-    emit changed();
-}
+// --- Read-all ------------------------------------------------------------------------------
 
 void SentaraSession::AllReadCommand_Click() {
-    if (d->lesson.SentenceCount() == 0) {
-        return;
-    }
-    if (d->loop.readAllRunning()) {
-        d->loop.stopReadAll();
-    } else {
-        d->loop.startReadAll();
-    }
-    emit focusRequested(FocusTarget::FullTextSearch);
-    emit changed();
+    d->fullText.toggleReadAll();
 }
 
 void SentaraSession::PauseReadCommand_Click() {
-    d->loop.togglePauseReadAll();
-    emit focusRequested(FocusTarget::FullTextSearch);
-    emit changed();
-}
-
-void SentaraSession::VideoOpenClose_Click() {
-    d->state.smallVideoVisible = !d->state.smallVideoVisible;
-    emit changed();
-}
-
-void SentaraSession::Label3_Click(int sentence) {
-    if (sentence < 1 || sentence > d->lesson.SentenceCount()) {
-        return;
-    }
-    d->loop.playOnFrom(sentence);
-    emit changed();
-}
-
-void SentaraSession::VideoPlayCommand_Click() {
-    d->loop.stopWatches();
-    SenPlayCommand_Click();
-}
-
-void SentaraSession::VideoBegainCommand_Click() {
-    videoNavigate([this] { SenBegainCommand_Click(); }, d->lesson.SentenceCount() > 0);
-}
-
-void SentaraSession::VideoBackCommand_Click() {
-    videoNavigate([this] { SenBackCommand_Click(); }, d->state.currentSentence > 1);
-}
-
-void SentaraSession::VideoNextCommand_Click() {
-    const int current = d->state.currentSentence;
-    videoNavigate([this] { SenNextCommand_Click(); },
-                  current >= 1 && current < d->lesson.SentenceCount());
-}
-
-void SentaraSession::videoNavigate(const std::function<void()>& command, bool enabled) {
-    d->loop.stopWatches();
-    d->voice.VoicePause();
-    d->loop.setVideoReadVisible(false);
-    if (enabled) {
-        command(); // the sentence plays once in the video mode; its end restores the pair
-    }
-    emit changed();
-}
-
-void SentaraSession::Image12_Click() {
-    d->study.videoEnglishCheck = d->study.videoEnglishCheck == 0 ? 1 : 0;
-    emit changed();
-}
-
-void SentaraSession::Image13_Click() {
-    d->study.videoChineseCheck = d->study.videoChineseCheck == 0 ? 1 : 0;
-    emit changed();
+    d->fullText.togglePause();
 }
 
 void SentaraSession::ChineseCheckImage_Click() {
@@ -343,8 +267,7 @@ void SentaraSession::EnglishCheckImage_Click() {
 }
 
 void SentaraSession::AllChineseCheckLabel_Click() {
-    d->study.allChineseCheck = d->study.allChineseCheck == 1 ? 0 : 1;
-    emit changed();
+    d->fullText.toggleChineseLines();
 }
 
 // --- Options -----------------------------------------------------------------------------------
@@ -362,6 +285,9 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         } else {
             Option4_MouseUp();
         }
+        return;
+    case OptionFamily::HideMode:
+        d->coverPractice.applyCoverMode(value);
         return;
     case OptionFamily::DictationMode:
         if (value == d->study.writeMode) {
@@ -391,6 +317,7 @@ void SentaraSession::toggleOption(OptionToggle toggle) {
     }
     const bool on = !OptionFamilies::toggleState(toggle, d->study);
     OptionFamilies::setToggle(toggle, on, d->study);
+    d->fillIn.hintToggled(toggle);
     emit changed();
 }
 
@@ -469,10 +396,7 @@ bool SentaraSession::KeyDown(ShortcutKey key) {
     const int n = d->lesson.SentenceCount();
     switch (key) {
     case ShortcutKey::PageUp:
-    case ShortcutKey::PageDown: {
-        if (mode == 9) {
-            return false; // the fill-in word steps belong to the fill-in mode
-        }
+    case ShortcutKey::PageDown: { // mode 9 steps over key words (the fill-in mode's keys)
         const bool up = key == ShortcutKey::PageUp;
         if (up && current > 1) {
             SenBackCommand_Click();
@@ -485,9 +409,6 @@ bool SentaraSession::KeyDown(ShortcutKey key) {
         return true;
     }
     case ShortcutKey::Home:
-        if (mode == 9) {
-            return false;
-        }
         if (n > 0) {
             SenBegainCommand_Click();
         }
@@ -532,8 +453,8 @@ void SentaraSession::setLargeLayout(bool large) {
 // --- Media
 // -------------------------------------------------------------------------------------------
 
-void SentaraSession::attachVideoSurface(QObject* surface) {
-    d->voice.attachVideoSurface(surface);
+void SentaraSession::setVideoSurfaces(const ports::VideoSurfaces* surfaces) {
+    d->videoMode.setSurfaces(surfaces);
 }
 
 void SentaraSession::ReadWord(const QString& word) {
@@ -550,7 +471,7 @@ void SentaraSession::hideWordPanel() {
 
 SessionView SentaraSession::view() const {
     return SessionViewBuilder::build({d->state, d->study, d->lesson, d->content, d->loop, d->voice,
-                                      d->sentenceBrowsing, d->wordPanel});
+                                      d->sentenceBrowsing, d->wordPanel, d->fillIn});
 }
 
 const StudySettings& SentaraSession::settings() const {
@@ -603,6 +524,21 @@ WordPanel& SentaraSession::wordPanel() {
 }
 WordRecall& SentaraSession::wordRecall() {
     return d->wordRecall;
+}
+FillIn& SentaraSession::fillIn() {
+    return d->fillIn;
+}
+VideoMode& SentaraSession::videoMode() {
+    return d->videoMode;
+}
+VoiceRecording& SentaraSession::voiceRecording() {
+    return d->voiceRecording;
+}
+FullTextMode& SentaraSession::fullText() {
+    return d->fullText;
+}
+CoverPractice& SentaraSession::coverPractice() {
+    return d->coverPractice;
 }
 
 } // namespace sentara

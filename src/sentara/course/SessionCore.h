@@ -10,10 +10,15 @@
 #include "sentara/course/SentaraSession.h"
 #include "sentara/course/SessionState.h"
 #include "sentara/course/SessionViewBuilder.h"
+#include "sentara/dictation/FillIn.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/ModeComponent.h"
 #include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/VideoMode.h"
 #include "sentara/modes/VoiceControl.h"
+#include "sentara/modes/VoiceRecording.h"
 #include "sentara/modes/WordPanel.h"
 #include "sentara/modes/WordRecall.h"
 #include "sentara/settings/StudySettings.h"
@@ -27,7 +32,15 @@ namespace sentara {
 // The state and the inner operations of a session (LoadLesson, ShowSentence, ShowModePanel and
 // the sentence change every command ends in), shared by the session's public commands and the
 // listening loop it hosts.
-struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRecallHost {
+struct SessionCore : ListeningHost,
+                     WordPanelHost,
+                     SentenceBrowsingHost,
+                     WordRecallHost,
+                     FillInHost,
+                     VideoHost,
+                     VoiceRecordingHost,
+                     FullTextHost,
+                     CoverPracticeHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -57,6 +70,11 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
     WordPanel wordPanel;
     SentenceBrowsing sentenceBrowsing;
     WordRecall wordRecall;
+    FillIn fillIn;
+    VideoMode videoMode;
+    VoiceRecording voiceRecording;
+    FullTextMode fullText;
+    CoverPractice coverPractice;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
@@ -78,6 +96,8 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
     const StudySettings& settings() const override { return study; }
     void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
     void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
+    // --- VideoHost ---
+    void SenBackCommand_Click() override { q->SenBackCommand_Click(); }
     // --- WordPanelHost ---
     void ReadWord(const QString& word) override { loop.ReadWord(word); }
     void WordSoundStop() override { voice.WordSoundStop(); }
@@ -95,7 +115,21 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
         RefreshFillInWord();
     }
     void playbackChanged() override { emit q->changed(); }
+    // --- FillInHost ---
+    void showFillInSentence(int sentence) override {
+        flushNoteDraft();
+        state.currentSentence = sentence;
+        ShowSentence();
+        // A sentence still playing stops with its end watch: it would run on through the lesson.
+        if (loop.sentenceWatchRunning()) {
+            loop.stopSentenceWatch();
+            voice.VoicePause();
+        }
+    }
+    void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
+    // --- CoverPracticeHost ---
+    bool sentenceMarkersHidden() const override { return state.sentenceMarkersHidden; }
 
     void LoadLesson();
     // rewriteLesson: the one way a change of the lesson's records reaches its file (notes, key
@@ -121,13 +155,13 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
         }
     }
     // Both text panels (the full-text list and the full-text word view) back at their top.
-    void resetTextPanels();
+    void resetTextPanels() override;
     void ShowSentence();
     void ShowModePanel();
     // The fill-in refresh that follows every change of the current sentence (before the
     // automatic play), every word click in the sentence view and every key-word toggle; it
     // chooses and shows the word of the word fill-in mode.
-    void RefreshFillInWord() { state.fillInInputVisible = lesson.SentenceCount() > 0; }
+    void RefreshFillInWord() override { fillIn.RefreshFillInWord(); }
     void navigate(int sentence);
     void applyPauses() {
         for (int f = 0; f < kRepeatFamilyCount; ++f) {
@@ -148,7 +182,7 @@ struct SessionCore : ListeningHost, WordPanelHost, SentenceBrowsingHost, WordRec
     }
     FocusTarget focusTarget() const {
         return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible,
-                                                 state.fillInInputVisible);
+                                                 fillIn.inputVisible());
     }
 };
 

@@ -35,9 +35,6 @@ struct SessionState {
     int wordCueCount = 0;
     int currentBlank = 0;
     bool dictationInputVisible = true;
-    bool fillInInputVisible = false; // laid over a fill-in word once one is shown
-    // Video.
-    bool smallVideoVisible = true;
 };
 
 } // namespace sentara

@@ -13,6 +13,7 @@ class ListeningLoop;
 class VoiceControl;
 class SentenceBrowsing;
 class WordPanel;
+class FillIn;
 struct SessionState;
 struct StudySettings;
 
@@ -28,6 +29,7 @@ public:
         const VoiceControl& voice;
         const SentenceBrowsing& sentenceBrowsing;
         const WordPanel& wordPanel;
+        const FillIn& fillIn;
     };
 
     static SessionView build(const Sources& sources);
@@ -38,7 +40,6 @@ public:
     // only while they are shown.
     static FocusTarget focusTargetOf(int modeIndex, bool dictationInputVisible,
                                      bool fillInInputVisible);
-    static QString hideHint(int hideMode);
 };
 
 } // namespace sentara

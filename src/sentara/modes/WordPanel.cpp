@@ -17,20 +17,37 @@ void WordPanel::lookUp(const QString& word) {
     const std::optional<common::WordLookup::Found> found =
         common::WordLookup::lookUp(dictionary_, word);
     found_ = found.has_value();
+    const WordPanelView entry = entryOf(word, found);
+    view_.headword = entry.headword;
+    view_.phonetic = entry.phonetic;
+    view_.meaning = entry.meaning;
+}
+
+WordPanelView WordPanel::entryOf(const QString& word) {
+    return entryOf(word, common::WordLookup::lookUp(dictionary_, word));
+}
+
+WordPanelView WordPanel::entryOf(const QString& word,
+                                 const std::optional<common::WordLookup::Found>& found) {
+    WordPanelView entry;
     if (found) {
-        view_.headword = found->entry.headword;
-        view_.phonetic = found->entry.phonetic;
-        view_.meaning = found->entry.meaning;
-        return;
+        entry.headword = found->entry.headword;
+        entry.phonetic = found->entry.phonetic;
+        entry.meaning = found->entry.meaning;
+        return entry;
     }
-    view_.headword = word;
-    view_.phonetic.clear();
-    view_.meaning = QStringLiteral("<没找到!>");
+    entry.headword = word;
+    entry.meaning = QStringLiteral("<没找到!>");
     host_.WordSoundStop();
+    return entry;
 }
 
 void WordPanel::pronounce() {
     host_.ReadWord(view_.headword);
+}
+
+void WordPanel::pronounce(const QString& headword) {
+    host_.ReadWord(headword);
 }
 
 void WordPanel::show() {

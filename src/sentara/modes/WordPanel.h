@@ -1,9 +1,11 @@
 #pragma once
 
+#include "common/WordLookup.h"
+
 #include <QString>
+#include <optional>
 
 namespace common {
-class WordDictionary;
 struct CourseContent;
 } // namespace common
 
@@ -46,8 +48,14 @@ public:
     // stopped. Does not show the panel.
     void lookUp(const QString& word);
     bool found() const { return found_; }
+    // The entry lookUp() would fill in, for the hints of word recall and the cues of the fill-in
+    // word: the panel keeps what it shows (so a panel left open never gives a hidden word away).
+    // When nothing is found the word sound is stopped, as by lookUp().
+    WordPanelView entryOf(const QString& word);
     // Pronounces the headword the panel holds (the word as looked up when not found).
     void pronounce();
+    // Pronounces `headword` (an entry's headword) from its recording.
+    void pronounce(const QString& headword);
     void show();
     void hide();
     // Opens the headword's page of the online dictionary in the browser; the word is appended
@@ -57,6 +65,9 @@ public:
     const WordPanelView& view() const { return view_; }
 
 private:
+    WordPanelView entryOf(const QString& word,
+                          const std::optional<common::WordLookup::Found>& found);
+
     const common::WordDictionary& dictionary_;
     const common::CourseContent& content_;
     ports::Shell& shell_;

@@ -27,7 +27,7 @@ bool WordRecall::isClickable(int word) const {
 
 void WordRecall::lookUp(int word) {
     const WordCell cell = words().at(word - 1);
-    wordPanel_.lookUp(cell.lookupForm.isEmpty() ? cell.caption : cell.lookupForm);
+    entry_ = wordPanel_.entryOf(cell.lookupForm.isEmpty() ? cell.caption : cell.lookupForm);
 }
 
 void WordRecall::restartCard() {
@@ -41,13 +41,20 @@ void WordRecall::restartCard() {
 }
 
 void WordRecall::GiveNextHint(int word) {
-    if (!isClickable(word)) {
+    const QList<WordCell> cells = words();
+    if (word < 1 || word > cells.size()) {
         return;
     }
-    const QString text = words().at(word - 1).caption;
+    const QString text = cells.at(word - 1).caption;
     if (text != lastWord_) {
         hintCount_ = 0;
         restartCard();
+    }
+    lastWord_ = text;
+    if (!cells.at(word - 1).clickable) {
+        // Punctuation gives no hint, but the next click on a word starts its ladder afresh.
+        viewChanged();
+        return;
     }
     lookUp(word);
     card_.visible = true;
@@ -55,7 +62,7 @@ void WordRecall::GiveNextHint(int word) {
     // After the last stage, or after a double click has given everything, the next click hides
     // the word again.
     hintCount_ = std::min(hintCount_ + 1, kLastStage);
-    const WordPanelView& entry = wordPanel_.view();
+    const WordPanelView& entry = entry_;
     switch (hintCount_) {
     case 1:
         card_.meaning = entry.meaning;
@@ -65,7 +72,7 @@ void WordRecall::GiveNextHint(int word) {
         break;
     case 3:
         card_.readAgain = QStringLiteral("点击复读");
-        wordPanel_.pronounce();
+        wordPanel_.pronounce(entry.headword);
         break;
     case 4:
         card_.phonetic = entry.phonetic;
@@ -83,7 +90,6 @@ void WordRecall::GiveNextHint(int word) {
         card_.meaning = entry.meaning;
         break;
     }
-    lastWord_ = text;
     viewChanged();
 }
 
@@ -93,8 +99,11 @@ void WordRecall::ToggleWordReveal(int word) {
     }
     hintCount_ = 0;
     lookUp(word);
-    const WordPanelView& entry = wordPanel_.view();
+    const WordPanelView& entry = entry_;
     card_.anchorWord = word;
+    // The window takes the clicks of a double click for the double click alone, so the word
+    // double-clicked is the word clicked last.
+    lastWord_ = words().at(word - 1).caption;
     if (isHidden(word)) {
         setHidden(word, false);
         card_.visible = true;
@@ -128,7 +137,9 @@ void WordRecall::HoverWordHint(int word) {
 
 void WordRecall::readAgain() {
     card_.readAgain = QStringLiteral("点击复读");
-    wordPanel_.pronounce();
+    if (!entry_.headword.isEmpty()) {
+        wordPanel_.pronounce(entry_.headword);
+    }
     viewChanged();
 }
 
@@ -167,6 +178,13 @@ void WordRecall::sentenceShown() {
     hintCount_ = 0;
     lastWord_.clear();
     card_ = HintCardView();
+    entry_ = WordPanelView();
+}
+
+void WordRecall::modeSwitched() {
+    if (host_.ModeIndex() == 8) {
+        wordPanel_.hide();
+    }
 }
 
 bool WordRecall::keyDown(ShortcutKey key) {

@@ -65,10 +65,12 @@ public:
 
     // A click on `word`: the next hint for it. Clicking another word (another text) starts its
     // own ladder; two occurrences of one word share theirs. Words that do not begin with a
-    // letter give no hints.
+    // letter give no hints, and a word clicked after one starts its ladder afresh. After the
+    // last stage (or a double click's reveal) the next click hides the word again.
     void GiveNextHint(int word);
     // A double click on `word`: a hidden word is revealed with every hint at once; a revealed
-    // one is hidden again with only its meaning on the card.
+    // one is hidden again with only its meaning on the card. The word becomes the word clicked
+    // last (the window does not pass on the single clicks of a double click).
     void ToggleWordReveal(int word);
     // The pointer over `word`: the card shows for the word clicked last, and hides otherwise.
     void HoverWordHint(int word);
@@ -88,11 +90,13 @@ public:
 
     void sentenceShown() override;
     bool keyDown(ShortcutKey key) override;
+    // Entering mode 8 closes a word panel left open by another mode: it would show a word.
+    void modeSwitched() override;
 
 private:
     QList<WordCell> words() const;
     bool isClickable(int word) const;
-    // Fills the word panel's labels with the word's entry (the panel itself stays hidden).
+    // The word's dictionary entry for the card; the word panel keeps what it shows.
     void lookUp(int word);
     void restartCard();
     void hideAllWords();
@@ -104,6 +108,7 @@ private:
     int hintCount_ = 0;
     QString lastWord_; // the visible text of the word clicked last
     HintCardView card_;
+    WordPanelView entry_; // the entry of the word on the card
 };
 
 } // namespace sentara

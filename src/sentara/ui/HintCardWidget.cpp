@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "sentara/modes/WordRecall.h"
 
+#include <QMouseEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -21,6 +22,7 @@ HintCardWidget::HintCardWidget(QWidget* parent) : QFrame(parent) {
 
     meaning_ = label(QStringLiteral("CueChineseLabel"), {}, this);
     meaning_->setWordWrap(true);
+    meaning_->setMinimumWidth(160);
     meaning_->setMaximumWidth(320);
     firstLetter_ = label(QStringLiteral("CueFristLabel"), {}, this);
     readAgain_ = new ClickableLabel(this);
@@ -59,6 +61,14 @@ void HintCardWidget::render(const HintCardView& view, const QWidget* anchor) {
     placeBelow(anchor);
     raise();
     show();
+}
+
+void HintCardWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void HintCardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 void HintCardWidget::setTextScale(double scale) {

@@ -58,6 +58,27 @@ TEST(PlaybackChain, ThePauseCountsFromTheEndHeard) {
     }
 }
 
+// The last sentence's recorded end can lie past the end of its media: the player stops at the
+// media end, and the chain goes on from there instead of waiting for a position never reached.
+TEST(PlaybackChain, ASentenceEndingPastTheMediaEndEndsWithTheMedia) {
+    for (int engine : {1, 2}) {
+        Rig rig;
+        rig.course.bookList(kBook, {QStringLiteral("L1")})
+            .lesson(kBook, 1, {sentence(QStringLiteral("One."), QStringLiteral("一。"), 0.5, 6.0)})
+            .media(kBook, QStringLiteral("1.mp3"), 5000)
+            .studySettings(setDat(engine))
+            .trainerSettings(QStringLiteral("0\\1\\1\\2\\3\\1\\1\\\\0\\Daily Talk\\0\\0\\"));
+        OralixSession& s = rig.start();
+        s.playSentence();
+        rig.player().clearLog();
+        rig.clock.advance(9000);
+        // The media ends 4500 ms into the play, seen by the poll within 30 ms; then the pause.
+        ASSERT_FALSE(rig.playTimes().isEmpty()) << "engine " << engine << ": played again";
+        EXPECT_GE(rig.playTimes().value(0), 4500 + 3010) << "engine " << engine;
+        EXPECT_LE(rig.playTimes().value(0), 4500 + 30 + 3010) << "engine " << engine;
+    }
+}
+
 TEST(PlaybackChain, IntervalZeroPausesTenMilliseconds) {
     Rig rig;
     rig.standardBook().trainerSettings(

@@ -323,7 +323,8 @@ void OralixSession::playSentence() {
 
 void OralixSession::afterPlayEnds() {
     const double position = voice_->position();
-    if (position < spanEnd_) {
+    // A sentence whose recorded end lies past the end of the media ends with the media.
+    if (position < spanEnd_ && !voice_->atMediaEnd()) {
         return;
     }
     poll_->stop();

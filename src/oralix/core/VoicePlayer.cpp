@@ -60,6 +60,14 @@ double VoicePlayer::position() const {
     return player_->position();
 }
 
+bool VoicePlayer::atMediaEnd() const {
+    if (!player_->hasMedia() || player_->state() == ports::MediaPlayer::State::Playing) {
+        return false;
+    }
+    const double duration = player_->duration();
+    return duration > 0 && player_->position() >= duration;
+}
+
 int VoicePlayer::msSinceSpanEndHeard(double position, double end) const {
     if (engine_ == Engine::Backup || !(position > end) || !(rate_ > 0)) {
         return 0;

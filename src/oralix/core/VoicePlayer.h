@@ -30,6 +30,8 @@ public:
     void pause();
     void setPosition(double position); // player units; the backup engine takes whole ms
     double position() const;           // player units
+    // Whether the player stopped at the end of its media: a span ending past it ends there.
+    bool atMediaEnd() const;
     // How long ago (ms) the end of the span was heard, when the position read is past it: the
     // default engine's player ends a span exactly at its end; the backup engine's plays on until
     // paused, so its silence begins now (0).

@@ -221,6 +221,22 @@ TEST_P(MediaPlayerContract, PauseKeepsThePositionAndPlayResumesFromIt) {
     EXPECT_GE(*lowest, paused - units(0.03)) << "play resumes where it paused";
 }
 
+// The session pauses a player that has never played (leaving a mode, the recorder starting): it
+// stays silent where it is, and a seek and a play afterwards play from the target.
+TEST_P(MediaPlayerContract, PauseBeforeAnyPlayHoldsAndALaterPlayStartsFromTheTarget) {
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
+    player->pause();
+    EXPECT_NE(player->state(), State::Playing);
+    platformtest::spin(300);
+    EXPECT_NEAR(player->position(), 0.0, units(0.03)) << "a player paused before playing holds";
+    player->setPosition(units(0.5));
+    player->play();
+    EXPECT_EQ(player->state(), State::Playing);
+    const auto lowest = lowestUntilPast(units(1.3));
+    ASSERT_TRUE(lowest) << "it plays after the pause, stuck at " << player->position();
+    EXPECT_GE(*lowest, units(0.5 - 0.06)) << "from the target";
+}
+
 // The repeat of a sentence: paused at its end, sought back to its start, played again. Each
 // repeat must play on past the point (about 0.2 s in) where a pipeline stalled after a seek back.
 TEST_P(MediaPlayerContract, SeekWhilePausedThenPlayRepeatsFromTheTarget) {

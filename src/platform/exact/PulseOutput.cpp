@@ -8,10 +8,12 @@ namespace platform {
 
 namespace {
 
-// What the stream keeps queued at the server: enough that a busy user interface thread never
-// starves it, little enough that a pause is heard at once.
-constexpr pa_usec_t targetLatencyUs = 40000;
-constexpr pa_usec_t requestUs = 10000;
+// What the stream keeps queued at the server: a fifth of a second, so the output thread may wait
+// that long for the processor on a busy machine before anything is missed (with 40 ms, plays
+// broke off under a load of two builds on two cores). A pause is still heard at once: stop()
+// drops what is queued, and a play fills the queue anew before the stream runs.
+constexpr pa_usec_t targetLatencyUs = 200000;
+constexpr pa_usec_t requestUs = 20000;
 constexpr const char* clientName = "Sentence trainer";
 
 } // namespace

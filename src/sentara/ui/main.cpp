@@ -1,7 +1,6 @@
 #include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
 #include "SentaraWindow.h"
-#include "TerminationSignals.h"
 
 #include "common/CourseFolder.h"
 #include "platform/Fonts.h"
@@ -14,6 +13,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/QtTextMeasure.h"
+#include "platform/TerminationSignals.h"
 #include "sentara/course/SentaraSession.h"
 
 #include <QApplication>
@@ -57,9 +57,8 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     screen.setWindow(&window);
 
-    sentara::ui::TerminationSignals signals_;
-    QObject::connect(&signals_, &sentara::ui::TerminationSignals::terminationRequested, &window,
-                     &QWidget::close);
+    // A logout or Ctrl+C closes the window as the exit command does, even during start-up.
+    platform::TerminationSignals signals_([&window] { window.close(); });
 
     session.start();
     window.showCatalogue();
@@ -88,5 +87,5 @@ int main(int argc, char* argv[]) {
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();
     }
-    return app.exec();
+    return signals_.exec();
 }

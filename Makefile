@@ -62,6 +62,10 @@ test: course test-asan fuzz-build
 bench: course
 	bash scripts/run-benchmarks $(BUILD)
 
+# 1,000 saves killed at random instants (CI runs a short variant with the tests).
+kill-bench: build
+	$(BUILD)/tests/kill_test --kills $(or $(KILLS),1000)
+
 screenshots: course
 	bash tools/screenshots $(BUILD)
 

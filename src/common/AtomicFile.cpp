@@ -67,8 +67,9 @@ bool openLocked(const QByteArray& name, mode_t mode, Descriptor& file) {
         } while (locked != 0 && errno == EINTR);
         struct stat opened {};
         struct stat named {};
-        if (locked == 0 && ::fstat(file.fd, &opened) == 0 && ::stat(name.constData(), &named) == 0 &&
-            opened.st_ino == named.st_ino && opened.st_dev == named.st_dev) {
+        if (locked == 0 && ::fstat(file.fd, &opened) == 0 &&
+            ::stat(name.constData(), &named) == 0 && opened.st_ino == named.st_ino &&
+            opened.st_dev == named.st_dev) {
             return true;
         }
         ::close(file.fd);
@@ -98,7 +99,8 @@ bool replace(const QString& path, const QByteArray& bytes, QString* error) {
     struct stat old {};
     const bool exists = ::stat(targetName.constData(), &old) == 0;
     if (exists && S_ISDIR(old.st_mode)) {
-        fail(error, QStringLiteral("无法保存文件“%1”：同名的文件夹已存在，原文件没有改动。").arg(path));
+        fail(error,
+             QStringLiteral("无法保存文件“%1”：同名的文件夹已存在，原文件没有改动。").arg(path));
         return false;
     }
     if (exists && ::access(targetName.constData(), W_OK) != 0) {
@@ -110,8 +112,9 @@ bool replace(const QString& path, const QByteArray& bytes, QString* error) {
     const QByteArray temporary = QFile::encodeName(temporaryPathOf(target));
     Descriptor file;
     if (!openLocked(temporary, exists ? (old.st_mode & 07777) : 0666, file)) {
-        fail(error, QStringLiteral("无法保存文件“%1”：无法在它的文件夹中写入（%2），原文件没有改动。")
-                        .arg(path, systemError(errno)));
+        fail(error,
+             QStringLiteral("无法保存文件“%1”：无法在它的文件夹中写入（%2），原文件没有改动。")
+                 .arg(path, systemError(errno)));
         return false;
     }
     const auto abandon = [&](const QString& text) {

@@ -91,8 +91,7 @@ Decoded decode(const QByteArray& bytes) {
     result.encoding = Encoding::Utf8WithBom;
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     result.text = decoder.decode(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
-    result.exact =
-        !decoder.hasError() && encode(result.text, Encoding::Utf8WithBom) == bytes;
+    result.exact = !decoder.hasError() && encode(result.text, Encoding::Utf8WithBom) == bytes;
     return result;
 }
 

@@ -87,9 +87,10 @@ bool TextFile::rewrite(const QString& path, const QString& text, QString* error)
         const TextCodec::Decoded old = TextCodec::decode(*bytes);
         if (!old.exact) {
             if (error) {
-                *error = QStringLiteral("文件“%1”中有无法识别的字节（不是 GBK/GB18030 编码的文字），"
-                                        "保存会改变这些字节，所以这次修改没有保存，原文件没有改动。")
-                             .arg(path);
+                *error =
+                    QStringLiteral("文件“%1”中有无法识别的字节（不是 GBK/GB18030 编码的文字），"
+                                   "保存会改变这些字节，所以这次修改没有保存，原文件没有改动。")
+                        .arg(path);
             }
             return false;
         }

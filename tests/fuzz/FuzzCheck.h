@@ -10,8 +10,7 @@
 #define FUZZ_CHECK(condition)                                                                      \
     do {                                                                                           \
         if (!(condition)) {                                                                        \
-            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__,         \
-                         __LINE__);                                                                \
+            std::fprintf(stderr, "property failed: %s (%s:%d)\n", #condition, __FILE__, __LINE__); \
             std::abort();                                                                          \
         }                                                                                          \
     } while (false)

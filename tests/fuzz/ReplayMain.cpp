@@ -16,7 +16,8 @@ int replay(const QString& path) {
         return 1;
     }
     const QByteArray bytes = file.readAll();
-    std::printf("replaying %s (%lld bytes)\n", qPrintable(path), static_cast<long long>(bytes.size()));
+    std::printf("replaying %s (%lld bytes)\n", qPrintable(path),
+                static_cast<long long>(bytes.size()));
     LLVMFuzzerTestOneInput(reinterpret_cast<const uint8_t*>(bytes.constData()),
                            static_cast<size_t>(bytes.size()));
     return 0;

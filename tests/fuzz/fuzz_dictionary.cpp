@@ -13,8 +13,8 @@ bool sameEntry(const std::optional<DictionaryEntry>& a, const std::optional<Dict
     if (a.has_value() != b.has_value()) {
         return false;
     }
-    return !a || (a->headword == b->headword && a->phonetic == b->phonetic &&
-                  a->meaning == b->meaning);
+    return !a ||
+           (a->headword == b->headword && a->phonetic == b->phonetic && a->meaning == b->meaning);
 }
 
 // The look-up of one word. The look-up with the base-form fall-backs joins here: its answer

@@ -27,8 +27,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         again.open(QIODevice::ReadOnly);
         const std::optional<WavHeader> back = WavHeader::read(again);
         FUZZ_CHECK(back.has_value());
-        FUZZ_CHECK(back->channels == header->channels &&
-                   back->sampleRate == header->sampleRate &&
+        FUZZ_CHECK(back->channels == header->channels && back->sampleRate == header->sampleRate &&
                    back->bitsPerSample == header->bitsPerSample &&
                    back->dataBytes == header->dataBytes);
     }

@@ -78,25 +78,30 @@ bool TextFile::write(const QString& path, const QString& text, QString* error) {
 }
 
 bool TextFile::rewrite(const QString& path, const QString& text, QString* error) {
-    TextCodec::Encoding encoding = TextCodec::Encoding::Gb18030;
-    if (QFileInfo::exists(path)) {
-        const std::optional<QByteArray> bytes = readBytes(path, error);
-        if (!bytes) {
-            return false;
+    // The file carries content over, so it must still be there (a course folder that was
+    // moved or unplugged is not made anew).
+    if (!QFileInfo(path).isFile()) {
+        if (error) {
+            *error = QStringLiteral("文件“%1”已不存在（课程文件夹可能已被移走或删除），"
+                                    "这次修改没有保存。")
+                         .arg(path);
         }
-        const TextCodec::Decoded old = TextCodec::decode(*bytes);
-        if (!old.exact) {
-            if (error) {
-                *error =
-                    QStringLiteral("文件“%1”中有无法识别的字节（不是 GBK/GB18030 编码的文字），"
-                                   "保存会改变这些字节，所以这次修改没有保存，原文件没有改动。")
-                        .arg(path);
-            }
-            return false;
-        }
-        encoding = old.encoding;
+        return false;
     }
-    return writeEncoded(path, text, encoding, error);
+    const std::optional<QByteArray> bytes = readBytes(path, error);
+    if (!bytes) {
+        return false;
+    }
+    const TextCodec::Decoded old = TextCodec::decode(*bytes);
+    if (!old.exact) {
+        if (error) {
+            *error = QStringLiteral("文件“%1”中有无法识别的字节（不是 GBK/GB18030 编码的文字），"
+                                    "保存会改变这些字节，所以这次修改没有保存，原文件没有改动。")
+                         .arg(path);
+        }
+        return false;
+    }
+    return writeEncoded(path, text, old.encoding, error);
 }
 
 } // namespace common

@@ -22,8 +22,8 @@ public:
     static bool write(const QString& path, const QString& text, QString* error = nullptr);
     // For files whose content the program carries over when it changes them (lesson files,
     // results files): refused, and the file left untouched, when the file on disk holds bytes
-    // that do not decode, since writing the text back would change them. A file that was
-    // saved as UTF-8 with a byte-order mark stays so.
+    // that do not decode, since writing the text back would change them, and when the file is
+    // gone. A file that was saved as UTF-8 with a byte-order mark stays so.
     static bool rewrite(const QString& path, const QString& text, QString* error = nullptr);
 
     static QString decode(const QByteArray& bytes, bool* exact = nullptr);

@@ -171,9 +171,12 @@ int runTest(int kills, unsigned seed) {
     QTemporaryDir dir;
     const common::CourseFolder folder(dir.path());
     const QList<Target> all = targets();
+    // The course as installed: version 0 of every file.
     for (const Target& target : all) {
-        QDir().mkpath(QFileInfo(dir.filePath(target.path)).absolutePath());
-        if (!target.save(folder, 0)) {
+        const QString path = dir.filePath(target.path);
+        QDir().mkpath(QFileInfo(path).absolutePath());
+        QFile file(path);
+        if (!file.open(QIODevice::WriteOnly) || file.write(target.bytes(0)) < 0) {
             std::fprintf(stderr, "cannot prepare %s\n", qPrintable(target.name));
             return 1;
         }

@@ -223,7 +223,7 @@ void playsNothing(Trainer& r) {
 }
 
 void savesNoteRefused(Trainer& r) {
-    EXPECT_FALSE(r.sentara().SenNoteText_LostFocus(QStringLiteral("新注释")));
+    EXPECT_FALSE(r.sentara().sentenceBrowsing().saveNote(QStringLiteral("新注释")));
 }
 
 QList<Row> rows() {

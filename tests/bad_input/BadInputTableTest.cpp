@@ -308,7 +308,7 @@ QList<Row> rows() {
              {sentara ? "无法读取课文文件" : "无法打开本课课文", "{lesson}"},
              [](Trainer& r) { loadsSentences(r, 0); }},
             {"a read-only course folder", p, [](Trainer&) {},
-             sentara ? QStringList{"注释保存失败", "{lesson}", "无法保存设置文件", "Set.dat"}
+             sentara ? QStringList{"无法写入", "{lesson}", "无法保存设置文件", "Set.dat"}
                      : QStringList{"{settings}"},
              [](Trainer& r) {
                  if (r.s) {
@@ -317,7 +317,7 @@ QList<Row> rows() {
              },
              Place::ReadOnly},
             {"a full disk", p, [](Trainer&) {},
-             sentara ? QStringList{"注释保存失败", "{lesson}", "磁盘可能已满", "Set.dat"}
+             sentara ? QStringList{"无法写入", "{lesson}", "磁盘可能已满", "Set.dat"}
                      : QStringList{"{settings}", "磁盘可能已满"},
              [](Trainer& r) {
                  if (r.s) {
@@ -326,7 +326,7 @@ QList<Row> rows() {
              },
              Place::FullDisk},
             {"a course folder that vanishes while open", p, [](Trainer&) {},
-             sentara ? QStringList{"注释保存失败", "{lesson}", "课程文件夹", "设置没有保存"}
+             sentara ? QStringList{"无法写入", "{lesson}", "课程文件夹", "设置没有保存"}
                      : QStringList{"课程文件夹", "设置没有保存"},
              [](Trainer& r) {
                  if (r.s) {
@@ -392,7 +392,7 @@ QList<Row> rows() {
              bytes.insert(1, "\xff");
              r.course().file(r.lessonRelative(), bytes);
          },
-         {"注释保存失败", "{lesson}", "无法识别的字节"},
+         {"无法写入", "{lesson}", "无法识别的字节"},
          savesNoteRefused},
         {"a results file of garbage",
          S,

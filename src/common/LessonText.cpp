@@ -173,6 +173,18 @@ QString rebuild(const QList<SentenceRecord>& records) {
     return text;
 }
 
+Frame frameOf(const QString& text) {
+    const qsizetype first = text.indexOf(u'*');
+    if (first < 0) {
+        return {text, QString()};
+    }
+    return {text.left(first), text.mid(text.lastIndexOf(u'*') + 1)};
+}
+
+QString rebuild(const QList<SentenceRecord>& records, const Frame& frame) {
+    return frame.before + rebuild(records) + frame.after;
+}
+
 int sentenceCount(const QString& text) {
     const auto stars = text.count(u'*');
     return stars > 0 ? static_cast<int>(stars - 1) : 0;

@@ -171,3 +171,15 @@ TEST(LessonText, MalformedRecordsReadWhatIsThereAndAreRepairedOnRewrite) {
         EXPECT_EQ(repaired.note(), record.note());
     }
 }
+
+TEST(LessonTextFrame, TextOutsideTheRecordsIsKeptWhenTheLessonIsRebuilt) {
+    for (const QString& text :
+         {QStringLiteral("*^A^#甲#1#2###*"), QStringLiteral("lead*^A^#甲*tail^#"),
+          QStringLiteral("*"), QStringLiteral("x*y")}) {
+        const QList<common::SentenceRecord> records = common::LessonText::split(text);
+        EXPECT_EQ(common::LessonText::rebuild(records, common::LessonText::frameOf(text)), text);
+    }
+    const common::LessonText::Frame frame = common::LessonText::frameOf("lead*^A^#甲*tail^#");
+    EXPECT_EQ(frame.before, "lead");
+    EXPECT_EQ(frame.after, "tail^#");
+}

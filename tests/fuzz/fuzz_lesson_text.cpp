@@ -29,6 +29,9 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     const QList<SentenceRecord> records = LessonText::split(text);
     FUZZ_CHECK(records.size() == LessonText::sentenceCount(text) || text.count(u'*') == 0);
     FUZZ_CHECK(LessonText::rebuild(records) == framed(text));
+    // With the text outside the records, the rebuilt text is the text itself.
+    const LessonText::Frame frame = LessonText::frameOf(text);
+    FUZZ_CHECK(LessonText::rebuild(records, frame) == text || !text.contains(u'*'));
 
     QList<SentenceRecord> changed = records;
     for (qsizetype r = 0; r < records.size() && r < 8; ++r) {
@@ -70,8 +73,10 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
         changed[r] = noted.withKeyWordToggled(1);
     }
     // The rebuilt lesson keeps its sentences, each as it was changed.
-    const QString rebuilt = LessonText::rebuild(changed);
+    const QString rebuilt = LessonText::rebuild(changed, frame);
     const QList<SentenceRecord> again = LessonText::split(rebuilt);
+    FUZZ_CHECK(!text.contains(u'*') || (LessonText::frameOf(rebuilt).before == frame.before &&
+                                        LessonText::frameOf(rebuilt).after == frame.after));
     FUZZ_CHECK(again.size() == records.size());
     for (qsizetype r = 0; r < records.size(); ++r) {
         FUZZ_CHECK(again[r].raw == changed[r].raw);

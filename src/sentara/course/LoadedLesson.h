@@ -49,6 +49,7 @@ private:
     int lesson_ = 0;
     int node_ = 0;
     QList<common::SentenceRecord> records_;
+    common::LessonText::Frame frame_; // a damaged file's text outside the records, kept
     int keyWordCount_ = 0;
     int dictatedCount_ = 0;
 };

@@ -18,6 +18,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <unistd.h>
 
 namespace {
 
@@ -493,8 +494,11 @@ TEST(BadInputTable, EveryRowShowsItsMessageOrFallbackAndChangesNoFile) {
         row.damage(*run);
         std::unique_ptr<badinput::CourseMount> mount;
         if (row.place == Place::ReadOnly || row.place == Place::FullDisk) {
-            if (row.place == Place::FullDisk && !badinput::CourseMount::available()) {
-                ++skipped; // a small file system of its own needs root
+            // A small file system of its own needs root; without it a folder is made read-only
+            // by its permissions, which bind everyone but root.
+            const bool canMount = badinput::CourseMount::available();
+            if (!canMount && (row.place == Place::FullDisk || ::geteuid() == 0)) {
+                ++skipped;
                 continue;
             }
             if (badinput::CourseMount::available()) {

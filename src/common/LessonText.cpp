@@ -68,10 +68,15 @@ WordToken WordToken::toggledKeyWord() const {
     if (second < 0)
         return *this; // not a word with a LookupForm: nothing to mark
     QString text = raw;
-    if (isKeyWord())
-        text.remove(second + 1, 1);
-    else
+    if (isKeyWord()) {
+        // A marker doubled by another tool goes too, so the word is no longer a key word.
+        qsizetype end = second + 1;
+        while (end < text.size() && text.at(end) == QChar(kKeyWordMarker))
+            ++end;
+        text.remove(second + 1, end - second - 1);
+    } else {
         text.insert(second + 1, QChar(kKeyWordMarker));
+    }
     return WordToken{text};
 }
 

@@ -17,7 +17,8 @@ struct WordToken {
     QString lookupForm() const; // text between the first two "$" (or to the end without a second)
     bool isKeyWord() const;     // the marker follows the second "$"
     // The token with its key-word marker added (right after the second "$") or removed (the
-    // marker after the second "$" deleted); unchanged when the token has no second "$".
+    // marker after the second "$" deleted, and any further one right after it, so the word
+    // is no longer a key word); unchanged when the token has no second "$".
     WordToken toggledKeyWord() const;
 };
 

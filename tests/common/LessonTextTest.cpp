@@ -89,6 +89,8 @@ TEST(LessonText, KeyWordToggleInsertsAndRemovesTheMarkerInPlace) {
     EXPECT_EQ(WordToken{"Hi$hi$◆"}.toggledKeyWord().raw, "Hi$hi$");
     EXPECT_EQ(WordToken{"!"}.toggledKeyWord().raw, "!");         // plain token
     EXPECT_EQ(WordToken{"Hi$hi"}.toggledKeyWord().raw, "Hi$hi"); // no second "$"
+    // A marker doubled by another tool: one click unmarks the word (found by fuzzing).
+    EXPECT_EQ(WordToken{"Hi$hi$◆◆x"}.toggledKeyWord().raw, "Hi$hi$x");
 
     const SentenceRecord record{QStringLiteral("^Hi$hi$^!^#嗨#0#1#note#1#tail")};
     const SentenceRecord marked = record.withKeyWordToggled(0);

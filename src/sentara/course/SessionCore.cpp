@@ -25,10 +25,18 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
       sentenceBrowsing(lesson, study, dialogs, wordPanel, *this),
       wordRecall(lesson, wordPanel, *this),
       fillIn(lesson, wordPanel, measure, sounds, this->folder, *this),
+      videoMode(clock, lesson, study, content, loop, voice, wordPanel, *this),
+      voiceRecording(recorder, dialogs, folder.recorderFile(), loop, voice, *this),
+      fullText(lesson, study, content, loop, voice, wordPanel, dialogs, *this),
+      coverPractice(lesson, study, this->folder, sounds, loop, voice, dialogs, *this),
       focusTimer(clock.createTimer(kFocusDelayMs)), layoutTimer(clock.createTimer(kLayoutDelayMs)) {
     addMode(sentenceBrowsing);
     addMode(wordRecall);
     addMode(fillIn);
+    addMode(videoMode);
+    addMode(voiceRecording);
+    addMode(fullText);
+    addMode(coverPractice);
 }
 
 void SessionCore::LoadLesson() {
@@ -128,6 +136,7 @@ void SessionCore::ShowModePanel() {
         study.modeIndex = 1;
     }
     state.selectedTab = study.modeIndex;
+    videoMode.placeVideo();
 }
 
 void SessionCore::navigate(int sentence) {

@@ -11,10 +11,14 @@
 #include "sentara/course/SessionState.h"
 #include "sentara/course/SessionViewBuilder.h"
 #include "sentara/dictation/FillIn.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/ModeComponent.h"
 #include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/VideoMode.h"
 #include "sentara/modes/VoiceControl.h"
+#include "sentara/modes/VoiceRecording.h"
 #include "sentara/modes/WordPanel.h"
 #include "sentara/modes/WordRecall.h"
 #include "sentara/settings/StudySettings.h"
@@ -32,7 +36,11 @@ struct SessionCore : ListeningHost,
                      WordPanelHost,
                      SentenceBrowsingHost,
                      WordRecallHost,
-                     FillInHost {
+                     FillInHost,
+                     VideoHost,
+                     VoiceRecordingHost,
+                     FullTextHost,
+                     CoverPracticeHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -63,6 +71,10 @@ struct SessionCore : ListeningHost,
     SentenceBrowsing sentenceBrowsing;
     WordRecall wordRecall;
     FillIn fillIn;
+    VideoMode videoMode;
+    VoiceRecording voiceRecording;
+    FullTextMode fullText;
+    CoverPractice coverPractice;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
@@ -84,6 +96,8 @@ struct SessionCore : ListeningHost,
     const StudySettings& settings() const override { return study; }
     void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
     void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
+    // --- VideoHost ---
+    void SenBackCommand_Click() override { q->SenBackCommand_Click(); }
     // --- WordPanelHost ---
     void ReadWord(const QString& word) override { loop.ReadWord(word); }
     void WordSoundStop() override { voice.WordSoundStop(); }
@@ -106,10 +120,16 @@ struct SessionCore : ListeningHost,
         flushNoteDraft();
         state.currentSentence = sentence;
         ShowSentence();
-        loop.stopSentenceWatch();
+        // A sentence still playing stops with its end watch: it would run on through the lesson.
+        if (loop.sentenceWatchRunning()) {
+            loop.stopSentenceWatch();
+            voice.VoicePause();
+        }
     }
     void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
+    // --- CoverPracticeHost ---
+    bool sentenceMarkersHidden() const override { return state.sentenceMarkersHidden; }
 
     void LoadLesson();
     // rewriteLesson: the one way a change of the lesson's records reaches its file (notes, key
@@ -135,7 +155,7 @@ struct SessionCore : ListeningHost,
         }
     }
     // Both text panels (the full-text list and the full-text word view) back at their top.
-    void resetTextPanels();
+    void resetTextPanels() override;
     void ShowSentence();
     void ShowModePanel();
     // The fill-in refresh that follows every change of the current sentence (before the

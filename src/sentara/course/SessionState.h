@@ -35,8 +35,6 @@ struct SessionState {
     int wordCueCount = 0;
     int currentBlank = 0;
     bool dictationInputVisible = true;
-    // Video.
-    bool smallVideoVisible = true;
 };
 
 } // namespace sentara

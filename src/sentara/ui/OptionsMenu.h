@@ -25,9 +25,18 @@ public:
 
     // The sentence view's menu "句子浏览设置".
     static OptionsMenu* sentenceMenu(QWidget* parent = nullptr);
+    // The full-text word view's menu "全文模式设置": the key-word help and colour, the full-text
+    // read count and pause, the engine.
+    static OptionsMenu* fullTextMenu(QWidget* parent = nullptr);
+    // The full-text list's menu "英汉互译设置": its three cover modes as entries of the menu.
+    static OptionsMenu* coverMenu(QWidget* parent = nullptr);
 
+    // A family as a submenu, or as entries of this menu itself.
     void addFamily(OptionFamily family);
+    void addFamilyEntries(OptionFamily family);
     void addToggle(OptionToggle toggle);
+    // A plain command; the caller connects to its triggered().
+    QAction* addCommand(const QString& objectName, const QString& caption);
 
     // Check marks and captions as the session shows them.
     void render(const OptionsView& options);
@@ -41,6 +50,8 @@ signals:
     void toggleChosen(sentara::OptionToggle toggle);
 
 private:
+    void addEntries(QMenu* menu, OptionFamily family);
+
     QHash<int, QMenu*> families_;
     QHash<int, QList<QAction*>> familyActions_;
     QHash<int, QAction*> toggles_;

@@ -1,3 +1,4 @@
+#include "FullTextScenes.h"
 #include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
 #include "SentaraWindow.h"
@@ -76,13 +77,15 @@ int main(int argc, char* argv[]) {
     if (!screenshotDir.isEmpty()) {
         QList<int> modes;
         for (int mode = 1; mode <= 9; ++mode) {
-            if (window.hasView(mode)) {
+            // The video mode is pictured with the video course, after the others.
+            if (mode != 5 && window.hasView(mode)) {
                 modes << mode;
             }
         }
         auto* tour =
             new sentara::ui::ScreenshotTour(session, window, screenshotDir, modes, &window);
         sentara::ui::stageScreenshotScenes(*tour, session);
+        sentara::ui::addFullTextScenes(*tour, session, window);
         QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();

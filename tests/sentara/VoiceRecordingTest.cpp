@@ -147,3 +147,27 @@ TEST(VoiceRecording, ANewRecordingIsNeitherPlayedNorComparedBeforeItIsStopped) {
     EXPECT_TRUE(v.playOwnEnabled && v.compareEnabled);
     EXPECT_EQ(rig.recorder.recordedMs(), 700);
 }
+
+TEST(VoiceRecording, WithoutAMicrophoneTheLearnerIsToldAndTheHeldRecordingStays) {
+    Rig rig;
+    SentaraSession& s = startVoiceView(rig);
+    sentara::VoiceRecording& recorder = s.voiceRecording();
+    recorder.record();
+    rig.clock.advance(600);
+    recorder.stop();
+
+    rig.recorder.setMicrophoneAvailable(false);
+    recorder.record();
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_EQ(rig.dialogs.messages()[0].title, "提示");
+    EXPECT_TRUE(rig.dialogs.texts()[0].startsWith(QStringLiteral("无法录音：")))
+        << rig.dialogs.texts()[0].toStdString();
+    const VoiceRecordingView v = recorder.view();
+    EXPECT_FALSE(v.recording);
+    EXPECT_FALSE(v.stopEnabled);
+    EXPECT_TRUE(v.status.isEmpty());
+    EXPECT_TRUE(v.playOwnEnabled && v.compareEnabled) << "the earlier recording is still there";
+    recorder.playOwn();
+    EXPECT_EQ(rig.recorder.state(), State::Playing);
+    EXPECT_EQ(rig.recorder.recordedMs(), 600);
+}

@@ -55,11 +55,11 @@ bool DeferredRecorder::open(const QString& path) {
 
 bool DeferredRecorder::record() {
     if (state_ == State::Closed && !real_) {
-        return fail(tr("录音器尚未打开，无法录音。"));
+        return fail(tr("录音器尚未打开。"));
     }
     ports::Recorder* recorder = real();
     return recorder != nullptr ? recorder->record()
-                               : fail(tr("无法录音：Qt Multimedia 模块缺失或无法载入。"));
+                               : fail(tr("Qt Multimedia 模块缺失或无法载入。"));
 }
 
 void DeferredRecorder::stop() {

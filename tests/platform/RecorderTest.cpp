@@ -121,6 +121,9 @@ TEST_F(Recorder, ClosedRecorderRefusesToRecord) {
     EXPECT_EQ(recorder.state(), State::Closed);
     EXPECT_FALSE(recorder.record());
     EXPECT_FALSE(recorder.lastError().isEmpty());
+    // The voice view puts "无法录音：" before the reason.
+    EXPECT_FALSE(recorder.lastError().contains(QStringLiteral("无法录音")))
+        << recorder.lastError().toStdString();
 }
 
 // Without any sound server there is no microphone: record() must fail with a clear message.

@@ -3,7 +3,6 @@
 #include "oralix/core/OralixSession.h"
 #include "oralix/ui/OralixWindow.h"
 #include "oralix/ui/ScreenshotTour.h"
-#include "oralix/ui/SignalCloser.h"
 #include "platform/DeferredRecorder.h"
 #include "platform/DeferredSoundPlayer.h"
 #include "platform/MediaBackend.h"
@@ -13,6 +12,7 @@
 #include "platform/QtDialogs.h"
 #include "platform/QtShell.h"
 #include "platform/StartupProbe.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <memory>
@@ -41,8 +41,9 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     probe.phase("window");
 
-    oralix::ui::SignalCloser closer;
-    QObject::connect(&closer, &oralix::ui::SignalCloser::closeRequested, &window, [&window] {
+    // A logout or Ctrl+C closes the window as the exit command does, even during start-up
+    // ("本课课文中没有句子" may be on screen then); nobody is there to read a failed save.
+    platform::TerminationSignals signals_([&window] {
         window.setQuietClose(true);
         window.close();
     });
@@ -70,5 +71,5 @@ int main(int argc, char* argv[]) {
                                                             app.arguments().at(shots + 1));
         tour->start();
     }
-    return app.exec();
+    return signals_.exec();
 }

@@ -2,7 +2,6 @@
 #include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
 #include "SentaraWindow.h"
-#include "TerminationSignals.h"
 
 #include "common/CourseFolder.h"
 #include "platform/DeferredRecorder.h"
@@ -17,6 +16,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtTextMeasure.h"
 #include "platform/StartupProbe.h"
+#include "platform/TerminationSignals.h"
 #include "sentara/course/SentaraSession.h"
 
 #include <QApplication>
@@ -60,9 +60,8 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     screen.setWindow(&window);
 
-    sentara::ui::TerminationSignals signals_;
-    QObject::connect(&signals_, &sentara::ui::TerminationSignals::terminationRequested, &window,
-                     &QWidget::close);
+    // A logout or Ctrl+C closes the window as the exit command does, even during start-up.
+    platform::TerminationSignals signals_([&window] { window.close(); });
 
     // The engines' libraries are read once the first sentence is on screen.
     platform::MediaModules::holdUntilShown(&window);
@@ -90,5 +89,5 @@ int main(int argc, char* argv[]) {
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();
     }
-    return app.exec();
+    return signals_.exec();
 }

@@ -1,4 +1,6 @@
 #include "SentaraRig.h"
+#include "sentara/dictation/DictationTest.h"
+#include "sentara/dictation/FreeSpelling.h"
 
 #include <gtest/gtest.h>
 
@@ -71,21 +73,26 @@ TEST(CatalogueClicks, MissingLessonFileKeepsThePreviousLessonAndSelection) {
 }
 
 TEST(CatalogueClicks, ALessonLoadEmptiesTheSpellingBoxAndEachSentenceTheDictationBox) {
-    using sentara::FocusTarget;
     Rig rig;
     rig.lesson(kFirst, 1, three()).lesson(kFirst, 2, three()).settings(settingsAt(2));
     SentaraSession& s = rig.start();
-    QList<FocusTarget> cleared;
-    QObject::connect(&s, &SentaraSession::inputCleared, [&](FocusTarget t) { cleared << t; });
+    const sentara::FreeSpelling& spelling = s.freeSpelling();
+    const sentara::DictationTest& dictation = s.dictation();
+    int spellingRevision = spelling.view().inputRevision;
+    int dictationRevision = dictation.view().inputRevision;
     s.TreeView1_NodeClick(3);
-    EXPECT_TRUE(cleared.contains(FocusTarget::SpellingInput));
-    EXPECT_TRUE(cleared.contains(FocusTarget::DictationInput));
-    cleared.clear();
+    EXPECT_GT(spelling.view().inputRevision, spellingRevision);
+    EXPECT_GT(dictation.view().inputRevision, dictationRevision);
+    spellingRevision = spelling.view().inputRevision;
+    dictationRevision = dictation.view().inputRevision;
     s.TreeView1_NodeClick(670); // missing: the old lesson stays, the box is emptied all the same
-    EXPECT_EQ(cleared, QList<FocusTarget>{FocusTarget::SpellingInput});
-    cleared.clear();
+    EXPECT_GT(spelling.view().inputRevision, spellingRevision);
+    EXPECT_EQ(dictation.view().inputRevision, dictationRevision);
+    spellingRevision = spelling.view().inputRevision;
     s.SenNextCommand_Click();
-    EXPECT_EQ(cleared, QList<FocusTarget>{FocusTarget::DictationInput});
+    EXPECT_EQ(spelling.view().inputRevision, spellingRevision);
+    EXPECT_GT(dictation.view().inputRevision, dictationRevision);
+    EXPECT_TRUE(dictation.view().inputText.isEmpty());
 }
 
 TEST(CatalogueClicks, EveryLessonLoadPutsTheTextPanelsBackAtTheTop) {

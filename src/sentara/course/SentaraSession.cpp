@@ -322,16 +322,6 @@ void SentaraSession::Image13_Click() {
     emit changed();
 }
 
-void SentaraSession::ChineseCheckImage_Click() {
-    d->study.writeChineseCheck = d->study.writeChineseCheck == 1 ? 0 : 1;
-    emit changed();
-}
-
-void SentaraSession::EnglishCheckImage_Click() {
-    d->study.writeEnglishCheck = d->study.writeEnglishCheck == 1 ? 0 : 1;
-    emit changed();
-}
-
 void SentaraSession::AllChineseCheckLabel_Click() {
     d->study.allChineseCheck = d->study.allChineseCheck == 1 ? 0 : 1;
     emit changed();
@@ -354,8 +344,8 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         }
         return;
     case OptionFamily::DictationMode:
-        if (value == d->study.writeMode) {
-            return; // the sub-mode already shown
+        if ((value == 1 && d->study.modeIndex == 7) || (value == 2 && d->study.modeIndex == 4)) {
+            return; // the entry of the sub-mode already shown
         }
         OptionFamilies::apply(family, index, d->study);
         d->study.modeIndex = value == 1 ? 7 : 4;
@@ -467,10 +457,7 @@ bool SentaraSession::KeyDown(ShortcutKey key) {
         } else if (!up && current >= 1 && current < n) {
             SenNextCommand_Click();
         }
-        if (mode == 7) {
-            emit inputCleared(FocusTarget::SpellingInput);
-        }
-        return true;
+        return true; // in mode 7 free spelling takes these keys itself
     }
     case ShortcutKey::Home:
         if (n > 0) {
@@ -535,7 +522,7 @@ void SentaraSession::hideWordPanel() {
 
 SessionView SentaraSession::view() const {
     return SessionViewBuilder::build({d->state, d->study, d->lesson, d->content, d->loop, d->voice,
-                                      d->sentenceBrowsing, d->wordPanel, d->fillIn});
+                                      d->sentenceBrowsing, d->wordPanel, d->fillIn, d->dictation});
 }
 
 const StudySettings& SentaraSession::settings() const {
@@ -591,6 +578,15 @@ WordRecall& SentaraSession::wordRecall() {
 }
 FillIn& SentaraSession::fillIn() {
     return d->fillIn;
+}
+DictationTest& SentaraSession::dictation() {
+    return d->dictation;
+}
+FreeSpelling& SentaraSession::freeSpelling() {
+    return d->freeSpelling;
+}
+ResultsReport& SentaraSession::results() {
+    return d->resultsReport;
 }
 
 } // namespace sentara

@@ -60,6 +60,9 @@ class SentenceBrowsing;
 class WordPanel;
 class WordRecall;
 class FillIn;
+class DictationTest;
+class FreeSpelling;
+class ResultsReport;
 
 class SentaraSession : public QObject {
     Q_OBJECT
@@ -130,10 +133,7 @@ public:
     void Image12_Click();
     void Image13_Click();
 
-    // --- Free-spelling and full-text toggles ------------------------------------------------
-    // The free-spelling view's Chinese and English switches (shown, or "已关闭" / masked).
-    void ChineseCheckImage_Click();
-    void EnglishCheckImage_Click();
+    // --- Full-text toggle -----------------------------------------------------------------------
     // The full-text view's "显示中文句子": Chinese lines on, or English only (the text layout for
     // the Books laid out by line ends).
     void AllChineseCheckLabel_Click();
@@ -202,6 +202,9 @@ public:
     WordPanel& wordPanel();               // the word look-up panel of every mode
     WordRecall& wordRecall();             // mode 8: the hint ladder (also the dictation's hints)
     FillIn& fillIn();                     // mode 9: the fill-in word and its spelling drill
+    DictationTest& dictation();           // mode 4: the scored dictation test
+    FreeSpelling& freeSpelling();         // mode 7: free spelling
+    ResultsReport& results();             // the results panel (also opened by the dictation)
 
 signals:
     // Something the window shows has changed; render view().
@@ -210,9 +213,8 @@ signals:
     void focusRequested(sentara::FocusTarget target);
     // Switch to the large (true) or the normal (false) layout.
     void largeLayoutRequested(bool large);
-    // Empty the text of an input box: the free-spelling box (SpellingInput) on every lesson load
-    // and after Page Up/Down in mode 7, the dictation word box (DictationInput) on every sentence
-    // shown.
+    // Empty the text of an input box the window keeps in step by itself. (The dictation and
+    // free-spelling boxes take their text from their components' views.)
     void inputCleared(sentara::FocusTarget target);
 
 private:

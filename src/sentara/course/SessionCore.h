@@ -10,7 +10,11 @@
 #include "sentara/course/SentaraSession.h"
 #include "sentara/course/SessionState.h"
 #include "sentara/course/SessionViewBuilder.h"
+#include "sentara/dictation/DictationTest.h"
 #include "sentara/dictation/FillIn.h"
+#include "sentara/dictation/FreeSpelling.h"
+#include "sentara/dictation/ResultsReport.h"
+#include "sentara/dictation/ResultsStore.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/ModeComponent.h"
 #include "sentara/modes/SentenceBrowsing.h"
@@ -32,7 +36,10 @@ struct SessionCore : ListeningHost,
                      WordPanelHost,
                      SentenceBrowsingHost,
                      WordRecallHost,
-                     FillInHost {
+                     FillInHost,
+                     DictationHost,
+                     FreeSpellingHost,
+                     ResultsReportHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -63,6 +70,11 @@ struct SessionCore : ListeningHost,
     SentenceBrowsing sentenceBrowsing;
     WordRecall wordRecall;
     FillIn fillIn;
+    // The dictation test, free spelling and the results (the Book results file and the report).
+    ResultsStore results;
+    ResultsReport resultsReport;
+    DictationTest dictation;
+    FreeSpelling freeSpelling;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
@@ -109,6 +121,18 @@ struct SessionCore : ListeningHost,
         loop.stopSentenceWatch();
     }
     void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
+    // --- DictationHost, FreeSpellingHost, ResultsReportHost ---
+    void SenBackCommand_Click() override { q->SenBackCommand_Click(); }
+    void AutoPlaySentence() override { q->AutoPlaySentence(); }
+    QString noteBoxText() const override { return sentenceBrowsing.noteBoxText(); }
+    QString LessonTitle() const override { return state.lessonTitle; }
+    void ShowResults() override { resultsReport.ShowResults(); }
+    void goToSentence(int sentence) override { navigate(sentence); }
+    void focusDictationInput() override {
+        if (study.modeIndex == 4 && dictation.inputVisible()) {
+            emit q->focusRequested(FocusTarget::DictationInput);
+        }
+    }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
 
     void LoadLesson();
@@ -161,7 +185,7 @@ struct SessionCore : ListeningHost,
         return true;
     }
     FocusTarget focusTarget() const {
-        return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible,
+        return SessionViewBuilder::focusTargetOf(study.modeIndex, dictation.inputVisible(),
                                                  fillIn.inputVisible());
     }
 };

@@ -3,6 +3,7 @@
 #include "common/CourseContent.h"
 #include "sentara/course/LoadedLesson.h"
 #include "sentara/course/SessionState.h"
+#include "sentara/dictation/DictationTest.h"
 #include "sentara/dictation/FillIn.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/SentenceBrowsing.h"
@@ -28,7 +29,7 @@ ModeView buildMode(const SessionViewBuilder::Sources& s) {
     m.tabVisible[5] = s.lesson.isLoaded() && s.lesson.book() == s.content.videoCourseTitle;
     m.tabVisible[4] = s.settings.writeMode != 1;
     m.tabVisible[7] = s.settings.writeMode == 1;
-    m.focus = SessionViewBuilder::focusTargetOf(m.modeIndex, s.state.dictationInputVisible,
+    m.focus = SessionViewBuilder::focusTargetOf(m.modeIndex, s.dictation.inputVisible(),
                                                 s.fillIn.inputVisible());
     m.engineChoice = s.settings.engineChoice;
     m.largeLayout = s.state.largeLayout;
@@ -59,7 +60,6 @@ LessonView buildLesson(const SessionViewBuilder::Sources& s) {
     l.sentences = lesson.sentences(s.state.sentenceMarkersHidden ? 0 : s.state.currentSentence,
                                    s.settings.hideMode);
     l.fullText = lesson.fullText(s.state.currentSentence);
-    l.resultsText = s.state.resultsText;
     l.mediaPath = s.state.mediaPath;
     return l;
 }
@@ -73,28 +73,6 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     view.sentence = s.sentenceBrowsing.view();
     view.wordPanel = s.wordPanel.view();
     const SentenceView& sentence = view.sentence;
-
-    FreeSpellingView& spelling = view.spelling;
-    spelling.englishLine = s.settings.writeEnglishCheck == 0
-                               ? MaskDictationEnglish(sentence.english)
-                               : sentence.english;
-    spelling.chineseLine =
-        s.settings.writeChineseCheck == 0 ? QStringLiteral("已关闭") : sentence.chinese;
-    spelling.englishTogglePicture = checkPicture(s.settings.writeEnglishCheck != 0);
-    spelling.chineseTogglePicture = checkPicture(s.settings.writeChineseCheck != 0);
-
-    DictationView& dictation = view.dictation;
-    dictation.chineseLine = sentence.chinese;
-    dictation.chineseVisible = s.settings.wordChineseCheck != 0;
-    dictation.words = sentence.words;
-    dictation.score = s.state.score;
-    dictation.wrongCount = s.state.wrongCount;
-    dictation.nextCueCount = s.state.nextCueCount;
-    dictation.wordCueCount = s.state.wordCueCount;
-    dictation.doneBadgeVisible = s.lesson.record(sentence.current).dictationDone();
-    dictation.currentBlank = s.state.currentBlank;
-    dictation.inputVisible = s.state.dictationInputVisible;
-    dictation.passMark = s.settings.setFraction;
 
     VideoView& video = view.video;
     video.tabVisible = view.mode.tabVisible[5];
@@ -145,16 +123,6 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     }
     options.keyWordColour = s.settings.keyWordColour;
     return view;
-}
-
-QString SessionViewBuilder::MaskDictationEnglish(const QString& english) {
-    QString masked = english;
-    for (QChar& c : masked) {
-        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
-            c = u'_';
-        }
-    }
-    return masked;
 }
 
 FocusTarget SessionViewBuilder::focusTargetOf(int modeIndex, bool dictationInputVisible,

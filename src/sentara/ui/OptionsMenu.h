@@ -25,9 +25,15 @@ public:
 
     // The sentence view's menu "句子浏览设置".
     static OptionsMenu* sentenceMenu(QWidget* parent = nullptr);
+    // The dictation test's menu "听写测试设置" (WriteSet) and free spelling's "自由拼写设置"
+    // (PenModeSet); their plain commands ("查看评分标准", "查看听写成绩") are entry(name).
+    static OptionsMenu* dictationMenu(QWidget* parent = nullptr);
+    static OptionsMenu* spellingMenu(QWidget* parent = nullptr);
 
     void addFamily(OptionFamily family);
     void addToggle(OptionToggle toggle);
+    // A plain command: the caller connects its triggered signal.
+    QAction* addCommand(const QString& objectName, const QString& caption);
 
     // Check marks and captions as the session shows them.
     void render(const OptionsView& options);
@@ -41,9 +47,13 @@ signals:
     void toggleChosen(sentara::OptionToggle toggle);
 
 private:
+    // Gives a family's submenu and entries other names (the same family in another menu).
+    void renameFamily(OptionFamily family, const QString& menuName, const QStringList& entryNames);
+
     QHash<int, QMenu*> families_;
     QHash<int, QList<QAction*>> familyActions_;
     QHash<int, QAction*> toggles_;
+    QList<QAction*> commands_;
 };
 
 } // namespace sentara::ui

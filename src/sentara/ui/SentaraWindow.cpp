@@ -2,6 +2,7 @@
 
 #include "CatalogueTree.h"
 #include "ClickableLabel.h"
+#include "DictationPanel.h"
 #include "EngineChooser.h"
 #include "FillInPanel.h"
 #include "ModeTabBar.h"
@@ -9,12 +10,16 @@
 #include "OptionsMenu.h"
 #include "PlaceholderPanel.h"
 #include "RecallPanel.h"
+#include "ResultsPanel.h"
 #include "SentencePanel.h"
+#include "SpellingPanel.h"
 #include "StoredColour.h"
 #include "VoicePanel.h"
 #include "WordPanelWidget.h"
 
 #include "sentara/course/SentaraSession.h"
+#include "sentara/dictation/DictationTest.h"
+#include "sentara/dictation/ResultsReport.h"
 #include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/WordPanel.h"
 
@@ -113,11 +118,17 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     voice_ = new VoicePanel(stack_);
     recall_ = new RecallPanel(session_, stack_);
     fillIn_ = new FillInPanel(session_, stack_);
+    dictation_ = new DictationPanel(session_.dictation(), stack_);
+    spelling_ = new SpellingPanel(session_.freeSpelling(), folder_, stack_);
     for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
         if (mode == 2) {
             stack_->addWidget(sentence_);
+        } else if (mode == 4) {
+            stack_->addWidget(dictation_);
         } else if (mode == 6) {
             stack_->addWidget(voice_);
+        } else if (mode == 7) {
+            stack_->addWidget(spelling_);
         } else if (mode == 8) {
             stack_->addWidget(recall_);
         } else if (mode == 9) {
@@ -141,7 +152,9 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
 
     sentenceMenu_ = OptionsMenu::sentenceMenu(this);
     wordPanel_ = new WordPanelWidget(this);
+    results_ = new ResultsPanel(session_.results(), this);
     connectPanels();
+    connectDictation();
     setTextScale(1.0);
 
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
@@ -259,6 +272,27 @@ void SentaraWindow::connectPanels() {
             [this](OptionToggle toggle) { session_.toggleOption(toggle); });
 }
 
+void SentaraWindow::connectDictation() {
+    dictationMenu_ = OptionsMenu::dictationMenu(this);
+    spellingMenu_ = OptionsMenu::spellingMenu(this);
+    for (OptionsMenu* menu : {dictationMenu_, spellingMenu_}) {
+        connect(menu, &OptionsMenu::familyChosen, this,
+                [this](OptionFamily family, int index) { session_.selectOption(family, index); });
+        connect(menu, &OptionsMenu::toggleChosen, this,
+                [this](OptionToggle toggle) { session_.toggleOption(toggle); });
+    }
+    connect(dictationMenu_->entry(QStringLiteral("WriteSet6")), &QAction::triggered, this,
+            [this] { session_.WriteSet6_Click(); });
+    connect(dictationMenu_->entry(QStringLiteral("LookResults")), &QAction::triggered, this,
+            [this] { session_.results().ShowResults(); });
+    connect(dictation_, &DictationPanel::settingsClicked, this,
+            [this](const QPoint& where) { dictationMenu_->popup(where); });
+    connect(dictation_, &DictationPanel::resultsClicked, this,
+            [this] { session_.results().ShowResults(); });
+    connect(spelling_, &SpellingPanel::settingsClicked, this,
+            [this](const QPoint& where) { spellingMenu_->popup(where); });
+}
+
 void SentaraWindow::showCatalogue() {
     QList<CatalogueTree::Book> books;
     for (const CatalogueBookView& book : session_.catalogue().books) {
@@ -292,6 +326,13 @@ void SentaraWindow::render() {
     voice_->render(view.sentence);
     recall_->render(view);
     fillIn_->render(view, keyWordColour);
+    dictation_->setLessonTitle(view.lesson.title);
+    dictation_->render();
+    spelling_->setLessonTitle(view.lesson.title);
+    spelling_->render();
+    results_->render();
+    dictationMenu_->render(view.options);
+    spellingMenu_->render(view.options);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setLessonTitle(view.lesson.title);
     }
@@ -317,6 +358,10 @@ void SentaraWindow::applyFocus(FocusTarget target) {
         sentence_->focusNote();
     } else if (target == FocusTarget::FillInInput) {
         fillIn_->focusInput();
+    } else if (target == FocusTarget::DictationInput) {
+        dictation_->focusBox();
+    } else if (target == FocusTarget::SpellingInput) {
+        spelling_->focusBox();
     }
 }
 
@@ -348,6 +393,9 @@ void SentaraWindow::setTextScale(double scale) {
     voice_->setTextScale(scale);
     recall_->setTextScale(scale);
     fillIn_->setTextScale(scale);
+    dictation_->setTextScale(scale);
+    spelling_->setTextScale(scale);
+    results_->setTextScale(scale);
     wordPanel_->setTextScale(scale);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setTextScale(scale);

@@ -1,3 +1,4 @@
+#include "DictationScreenshots.h"
 #include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
 #include "SentaraWindow.h"
@@ -84,6 +85,7 @@ int main(int argc, char* argv[]) {
         auto* tour =
             new sentara::ui::ScreenshotTour(session, window, screenshotDir, modes, &window);
         sentara::ui::stageScreenshotScenes(*tour, session);
+        sentara::ui::stageDictationScreenshots(*tour, session, window);
         QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();

@@ -32,6 +32,7 @@ TEST(DictationTyping, AWordIsSubmittedByItsEndKeyOnlyOnceTheBoxHoldsAsMuchAsTheW
         {"hello!", 3, "", false, 100, "type.wav"},            // any of the five end keys
         {"Hello you?", 3, "you?", false, 100, "type.wav"},    // "you?" minus one is short of "you?"
         {"Hello you? ", 5, "", false, 100, "type.wav"},       // the token's own "?" belongs to it
+        {"Hello, you? ", 5, "", false, 100, "type.wav"},      // the blank after "," is no answer
         {"Hello you? you?", 0, "", false, 100, "type.wav"},   // "you" + "?" submits "you"
         {"Hello you? yo ", 5, "yo ", false, 100, "type.wav"}, // too short: an ordinary character
         {"Hello yuo? ", 3, "yuo?", true, 97, "wrong.wav"},    // wrong: selected, 3 points

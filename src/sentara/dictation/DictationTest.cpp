@@ -139,7 +139,14 @@ void DictationTest::resetScore() {
     wordCueCount_ = 0;
 }
 
-void DictationTest::editInput(const QString& text) {
+void DictationTest::editInput(const QString& box) {
+    // Blanks before the word are the separator typed after a word that ended with its
+    // punctuation ("you," then " Sam"): they are not part of the answer.
+    qsizetype start = 0;
+    while (start < box.size() && box.at(start) == u' ') {
+        ++start;
+    }
+    const QString text = box.mid(start);
     if (currentBlank_ == 0 || !inputVisible_ || text.isEmpty()) {
         return;
     }

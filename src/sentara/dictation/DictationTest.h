@@ -94,8 +94,9 @@ public:
                   ResultsStore& results, ports::SoundPlayer& sounds, ports::Dialogs& dialogs,
                   const common::CourseFolder& folder, DictationHost& host);
 
-    // Every edit of the typing box, as the box now reads (the word check).
-    void editInput(const QString& text);
+    // Every edit of the typing box, as the box now reads (the word check). Blanks before the
+    // typed word are not part of it.
+    void editInput(const QString& box);
     void progressiveHint(); // Command2, F5
     void directHint();      // Command3, F6
     void readHintAgain();   // "点击复读" on the hint card

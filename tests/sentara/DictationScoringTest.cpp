@@ -163,6 +163,19 @@ TEST(DictationScoring, ASentenceWithoutBlanksIsJudgedOnlyInTheTest) {
     EXPECT_EQ(v.score, 100);
 }
 
+TEST(DictationScoring, APassMarkNoSentenceCanReachFailsASentenceWithoutBlanksOnce) {
+    DictationRig rig;
+    rig.lesson(kFirst, 1, {sen(QStringLiteral("^12:30^.^"), QStringLiteral("十二点半"), 1, 2)});
+    StudySettings settings = settingsAt(2, 1, 4);
+    settings.setFraction = 120; // only a hand-edited settings file holds such a value
+    rig.settings(settings);
+    SentaraSession& s = rig.start();
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_EQ(rig.dialogs.messages()[0].title, QStringLiteral("未过关"));
+    s.KeyDown(sentara::ShortcutKey::F12); // the learner tries again: one more fail, no loop
+    EXPECT_EQ(rig.dialogs.messages().size(), 2);
+}
+
 TEST(DictationScoring, APassTheLessonFileCannotHoldStaysInMemoryAndNamesTheFile) {
     DictationRig rig;
     SentaraSession& s = rig.start();

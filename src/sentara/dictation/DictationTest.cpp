@@ -85,6 +85,11 @@ void DictationTest::complete() {
         completionDue_ = lesson_.isLoaded();
         return;
     }
+    if (failing_) {
+        // A sentence without blanks, started again after its fail: it waits for the learner
+        // (a pass mark above 100 from a hand-edited settings file would fail it forever).
+        return;
+    }
     completionDue_ = false;
     const common::SentenceRecord record = lesson_.record(host_.CurrentSentence());
     if (!record.field(common::SentenceRecord::DictationDone).isEmpty()) {
@@ -106,7 +111,9 @@ void DictationTest::fail() {
                       .arg(host_.settings().setFraction));
     setBox(QString());
     resetScore();
+    failing_ = true;
     restartSentence();
+    failing_ = false;
     host_.AutoPlaySentence();
 }
 

@@ -149,6 +149,7 @@ private:
     bool inputVisible_ = true;
     // A sentence completed while another mode was shown: judged when the test is shown again.
     bool completionDue_ = false;
+    bool failing_ = false; // the fail of the sentence on display is being handled
     int score_ = 100;
     int wrongCount_ = 0;
     int nextCueCount_ = 0;

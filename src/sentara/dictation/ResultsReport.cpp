@@ -77,6 +77,9 @@ ResultsView ResultsReport::build(const LoadedLesson& lesson, const QString& resu
 }
 
 ResultsView ResultsReport::view() const {
+    if (!visible_) {
+        return {}; // nothing to list while the panel is closed
+    }
     ResultsView v = build(lesson_, store_.text());
     v.visible = visible_;
     v.problem = store_.problem();

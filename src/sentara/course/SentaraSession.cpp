@@ -344,7 +344,7 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         }
         return;
     case OptionFamily::DictationMode:
-        if ((value == 1 && d->study.modeIndex == 7) || (value == 2 && d->study.modeIndex == 4)) {
+        if (value == d->study.writeMode && d->study.modeIndex == (value == 1 ? 7 : 4)) {
             return; // the entry of the sub-mode already shown
         }
         OptionFamilies::apply(family, index, d->study);

@@ -199,6 +199,10 @@ def check(course, report):
         return title in content.get("videoTitles", []) or (prefix and title.startswith(prefix))
 
     report.expect(is_video(video_course or ""), "the video course title is not a video title")
+    window_titles = content.get("videoWindowTitles", [])
+    report.expect(len(window_titles) == 7, "Content.json: seven titles with the video window")
+    report.expect(video_course in window_titles,
+                  "the video course has no floating video window")
     for t in trainer.get("videoTitles", []):
         report.expect(t not in titles or is_video(t),
                       "%s: video for the compact trainer but not for the main one" % t)

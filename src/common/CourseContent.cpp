@@ -150,6 +150,7 @@ bool apply(const QJsonObject& root, CourseContent& content, QString* error) {
         !read.strings(root, u"videoTitles"_qs, content.videoTitles) ||
         !read.string(root, u"videoSeriesPrefix"_qs, content.videoSeriesPrefix) ||
         !read.string(root, u"videoCourseTitle"_qs, content.videoCourseTitle) ||
+        !read.strings(root, u"videoWindowTitles"_qs, content.videoWindowTitles) ||
         !read.strings(root, u"volume50Titles"_qs, content.volume50Titles) ||
         !read.strings(root, u"volume70Titles"_qs, content.volume70Titles) ||
         !read.strings(root, u"textLayoutTitles"_qs, content.textLayoutTitles) ||

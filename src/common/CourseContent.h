@@ -31,6 +31,7 @@ struct CourseContent {
     QStringList videoTitles;                            // lessons are "<n>.wmv"
     QString videoSeriesPrefix;                          // titles starting with it are video too
     QString videoCourseTitle;                           // the Book with the video tab
+    QStringList videoWindowTitles;                      // the floating video window goes along
     QStringList volume50Titles;                         // sentence player volume 50
     QStringList volume70Titles;                         // volume 70 (and the series prefix)
     QStringList textLayoutTitles;                       // full text laid out with "|" line ends

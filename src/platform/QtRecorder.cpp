@@ -6,10 +6,15 @@
 #include <QDir>
 #include <QFileInfo>
 #include <QMediaDevices>
+#include <algorithm>
+#include <cmath>
+#include <cstring>
 
 namespace platform {
 
 namespace {
+
+constexpr int kLevelReportMs = 50;
 
 QAudioFormat recordingFormat(const QAudioDevice& device) {
     QAudioFormat format;
@@ -28,6 +33,22 @@ QAudioFormat recordingFormat(const QAudioDevice& device) {
 }
 
 } // namespace
+
+// The device the audio source writes into: every block goes on to the file and past the meter.
+class QtRecorder::MeteredFile : public QIODevice {
+public:
+    explicit MeteredFile(QtRecorder& recorder) : recorder_(recorder) {}
+
+protected:
+    qint64 readData(char*, qint64) override { return -1; }
+    qint64 writeData(const char* data, qint64 bytes) override {
+        recorder_.measure(data, bytes);
+        return recorder_.file_.write(data, bytes);
+    }
+
+private:
+    QtRecorder& recorder_;
+};
 
 QtRecorder::QtRecorder(QObject* parent) : ports::Recorder(parent) {
     connect(&player_, &ports::MediaPlayer::finished, this, &QtRecorder::onPlayerFinished);
@@ -76,7 +97,11 @@ bool QtRecorder::record() {
 
     source_ = std::make_unique<QAudioSource>(device, format_);
     connect(source_.get(), &QAudioSource::stateChanged, this, &QtRecorder::onSourceStateChanged);
-    source_->start(&file_);
+    metered_ = std::make_unique<MeteredFile>(*this);
+    metered_->open(QIODevice::WriteOnly);
+    peak_ = level_ = 0;
+    sinceReport_.start();
+    source_->start(metered_.get());
     if (source_->error() != QAudio::NoError) {
         finishRecording();
         return fail(tr("无法打开录音设备（麦克风），无法录音。"));
@@ -124,6 +149,11 @@ void QtRecorder::finishRecording() {
         source_->stop();
         source_.reset();
     }
+    metered_.reset();
+    if (level_ != 0) {
+        level_ = 0;
+        emit levelChanged(0.0);
+    }
     if (!file_.isOpen()) {
         return;
     }
@@ -136,6 +166,22 @@ void QtRecorder::finishRecording() {
     file_.seek(0);
     file_.write(header.bytes());
     file_.close();
+}
+
+void QtRecorder::measure(const char* data, qint64 bytes) {
+    // Both recording formats are 16-bit.
+    const qint64 samples = bytes / qint64(sizeof(qint16));
+    for (qint64 i = 0; i < samples; ++i) {
+        qint16 sample;
+        std::memcpy(&sample, data + i * qint64(sizeof(qint16)), sizeof sample);
+        peak_ = std::max(peak_, std::abs(double(sample)) / 32768.0);
+    }
+    if (sinceReport_.elapsed() >= kLevelReportMs) {
+        sinceReport_.restart();
+        level_ = std::min(peak_, 1.0);
+        peak_ = 0;
+        emit levelChanged(level_);
+    }
 }
 
 void QtRecorder::onSourceStateChanged() {

@@ -23,6 +23,7 @@ const QByteArray kFullContent = R"({
   "videoTitles": ["Video Book"],
   "videoSeriesPrefix": "Clip",
   "videoCourseTitle": "Video Book",
+  "videoWindowTitles": ["Video Book", "Clip One"],
   "volume50Titles": ["甲书"],
   "volume70Titles": [],
   "textLayoutTitles": ["Poems"],
@@ -50,6 +51,7 @@ TEST(CourseContent, ParsesEveryKey) {
     EXPECT_EQ(content->videoTitles, QStringList({"Video Book"}));
     EXPECT_EQ(content->videoSeriesPrefix, "Clip");
     EXPECT_EQ(content->videoCourseTitle, "Video Book");
+    EXPECT_EQ(content->videoWindowTitles, QStringList({"Video Book", "Clip One"}));
     EXPECT_EQ(content->volume50Titles, QStringList({"甲书"}));
     EXPECT_TRUE(content->volume70Titles.isEmpty());
     EXPECT_EQ(content->textLayoutTitles, QStringList({"Poems"}));
@@ -179,6 +181,8 @@ TEST(CourseContent, DemoDefaultsDescribeTheTenBooks) {
     EXPECT_EQ(content.volume70Titles.size(), 4);
     EXPECT_EQ(content.textLayoutTitles.size(), 3);
     EXPECT_EQ(content.trainerVideoTitles.size(), 7);
+    EXPECT_EQ(content.videoWindowTitles.size(), 7);
+    EXPECT_TRUE(content.videoWindowTitles.contains(content.videoCourseTitle));
     EXPECT_EQ(content.videoSeriesPrefix.size(), 5);
     EXPECT_EQ(rangesText(content.titleSetARanges),
               "0-9:1 10-19:2 20-29:3 30-39:4 40-49:5 50-64:6 65-74:7");

@@ -2,6 +2,8 @@
 #include "sentara/dictation/DictationTest.h"
 #include "sentara/dictation/FreeSpelling.h"
 
+#include "sentara/modes/VideoMode.h"
+
 #include <gtest/gtest.h>
 
 using namespace sentara_test;
@@ -128,7 +130,7 @@ TEST(ModeSwitch, TabFiveOnlyForTheVideoCourse) {
     rig.course.media(kVideo, QStringLiteral("1.wmv"), 10000);
     SentaraSession& s = rig.start();
     EXPECT_FALSE(s.view().mode.tabVisible[5]);
-    EXPECT_FALSE(s.view().video.menuEntryVisible);
+    EXPECT_FALSE(s.videoMode().view().menuEntryVisible);
 
     s.TabImage_Click(5);
     EXPECT_EQ(s.ModeIndex(), 1);
@@ -137,8 +139,8 @@ TEST(ModeSwitch, TabFiveOnlyForTheVideoCourse) {
     s.TreeView1_NodeClick(246);
     const sentara::SessionView v = s.view();
     EXPECT_TRUE(v.mode.tabVisible[5]);
-    EXPECT_TRUE(v.video.menuEntryVisible);
-    EXPECT_EQ(v.video.menuEntryCaption, "关闭视频");
+    EXPECT_TRUE(s.videoMode().view().menuEntryVisible);
+    EXPECT_EQ(s.videoMode().view().menuEntryCaption, "关闭视频");
     EXPECT_TRUE(v.lesson.mediaPath.endsWith(QStringLiteral("1.wmv")));
     s.TabImage_Click(5);
     EXPECT_EQ(s.ModeIndex(), 5);

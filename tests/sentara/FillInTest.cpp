@@ -65,6 +65,8 @@ TEST(FillInChoice, TheFirstKeyWordElseTheWidestWordWithANotice) {
         {QStringLiteral("Big cat."), 1, true},                         // as wide: the earlier
         {QStringLiteral("12, 345!"), 1, true},                         // no word: word 1
         {QStringLiteral("A apples."), 3, true},                        // word 1 may lose
+        {QStringLiteral("1990 was good."), 5, true}, // a number never wins over a word
+        {QStringLiteral("^“Yes,”^ ^he$he$^ ^said$say$^.^"), 5, true},
     };
     for (const auto& c : cases) {
         FillInRig rig({sen(c.english, QStringLiteral("中文"), 1, 2)});
@@ -163,6 +165,21 @@ TEST(FillInSteps, ProgressAndEnablingOverTheLessonsKeyWords) {
     EXPECT_EQ(s.CurrentSentence(), 1);
     EXPECT_EQ(fillIn.view().progressText, QStringLiteral("1 / 3"));
     EXPECT_EQ(fillIn.view().hiddenWord, 3);
+}
+
+TEST(FillInSteps, SteppingAwayFromASentenceBeingPlayedStopsIt) {
+    FillInRig rig;
+    SentaraSession& s = rig.start();
+    for (const bool sameSentence : {true, false}) {
+        s.fillIn().playSentence(); // Command8 (F7)
+        rig.clock.advance(300);
+        ASSERT_TRUE(s.view().mode.playing);
+        s.KeyDown(ShortcutKey::PageDown); // home in sentence 1, then cat in sentence 3
+        EXPECT_EQ(s.CurrentSentence(), sameSentence ? 1 : 3);
+        rig.clock.advance(8000);
+        EXPECT_FALSE(s.view().mode.playing) << "the play never runs on into the next sentences";
+        EXPECT_LT(rig.sentencePlayer()->position(), 5.0);
+    }
 }
 
 TEST(FillInSteps, ALessonWithoutKeyWordsOffersNoStepsAndHomeChangesNothing) {

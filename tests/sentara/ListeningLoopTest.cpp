@@ -1,5 +1,7 @@
 #include "SentaraRig.h"
 
+#include "sentara/modes/VideoMode.h"
+
 #include <gtest/gtest.h>
 
 using namespace sentara_test;
@@ -200,9 +202,9 @@ TEST(ContinuousPlay, DisplayFollowsTheAudioAndEverythingReturnsToIdleAtTheEnd) {
                 sen(QStringLiteral("Three."), QStringLiteral("三。"), 3.0, 4.0)})
         .settings(sentenceMode(0, 1000, 0));
     SentaraSession& s = rig.start();
-    s.VideoReadCommand_Click();
-    EXPECT_FALSE(s.view().video.readCommandVisible);
-    EXPECT_TRUE(s.view().video.pauseCommandVisible);
+    s.videoMode().playOn();
+    EXPECT_FALSE(s.videoMode().view().readCommandVisible);
+    EXPECT_TRUE(s.videoMode().view().pauseCommandVisible);
     const auto seeks = rig.sentencePlayer()->calls(Kind::Seek).size();
     // The player stands at 0 s: sentence 1 ends at 2 s, sentence 2 at 3 s, the lesson at 4 s.
     rig.clock.advance(2005);
@@ -216,7 +218,7 @@ TEST(ContinuousPlay, DisplayFollowsTheAudioAndEverythingReturnsToIdleAtTheEnd) {
     EXPECT_TRUE(s.view().lesson.sentences[2].current);
     rig.clock.advance(1000);
     EXPECT_FALSE(s.view().mode.playing);
-    EXPECT_TRUE(s.view().video.readCommandVisible);
+    EXPECT_TRUE(s.videoMode().view().readCommandVisible);
     EXPECT_FALSE(s.loop().anyTimerRunning());
     for (const sentara::SentenceItem& item : s.view().lesson.sentences) {
         EXPECT_FALSE(item.current) << "every marker line is hidden at the end, " << item.number;

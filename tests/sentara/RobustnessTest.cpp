@@ -1,5 +1,8 @@
 #include "SentaraRig.h"
 
+#include "sentara/modes/VideoMode.h"
+#include "sentara/modes/VoiceRecording.h"
+
 #include <gtest/gtest.h>
 
 using namespace sentara_test;
@@ -22,7 +25,13 @@ void exercise(Rig& rig, SentaraSession& s) {
     }
     s.TabImage_Click(2);
     s.sentenceBrowsing().toggleChinese();
-    s.VideoReadCommand_Click();
+    s.videoMode().playOn();
+    rig.clock.advance(3000);
+    s.TabImage_Click(6);
+    s.voiceRecording().record();
+    rig.clock.advance(500);
+    s.voiceRecording().stop();
+    s.voiceRecording().compare();
     rig.clock.advance(3000);
     s.AllReadCommand_Click();
     rig.clock.advance(3000);

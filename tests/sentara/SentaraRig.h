@@ -1,6 +1,8 @@
 #pragma once
 
 #include "sentara/course/SentaraSession.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/WordPanel.h"
@@ -38,6 +40,7 @@ inline QByteArray testContentJson() {
   "videoTitles": ["Video Book"],
   "videoSeriesPrefix": "Serie",
   "videoCourseTitle": "Video Book",
+  "videoWindowTitles": ["Video Book", "Serie Seven"],
   "volume50Titles": ["Second Book"],
   "volume70Titles": ["Sixth Book"],
   "urls": {"help": "https://help.example.org/repair"},

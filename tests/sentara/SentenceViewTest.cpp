@@ -3,6 +3,7 @@
 #include "common/TextFile.h"
 #include "sentara/course/SessionViewBuilder.h"
 #include "sentara/dictation/FreeSpelling.h"
+#include "sentara/modes/VideoMode.h"
 
 #include <QFile>
 #include <gtest/gtest.h>
@@ -44,8 +45,8 @@ TEST(SentenceNavigation, EnabledStateAtTheEndsAndNeverWrapping) {
         const sentara::SessionView v = s.view();
         EXPECT_EQ(v.sentence.backEnabled, c.back) << c.count << "/" << c.resume;
         EXPECT_EQ(v.sentence.nextEnabled, c.next) << c.count << "/" << c.resume;
-        EXPECT_EQ(v.video.backEnabled, c.back);
-        EXPECT_EQ(v.video.nextEnabled, c.next);
+        EXPECT_EQ(s.videoMode().view().backEnabled, c.back);
+        EXPECT_EQ(s.videoMode().view().nextEnabled, c.next);
     }
     Rig rig;
     rig.lesson(kFirst, 1, lessonOf(3)).settings(settingsAt(2, 3));
@@ -125,12 +126,6 @@ TEST(SentenceWords, CellsCarryCaptionClickabilityAndKeyWord) {
     EXPECT_EQ(s.freeSpelling().view().englishLine, "__, 3__ ___,!") << "the English starts masked";
     EXPECT_EQ(sentara::FreeSpelling::MaskDictationEnglish(QStringLiteral("Hello, World 42!")),
               "_____, _____ 42!");
-    // The full-text sequence ends each sentence with a marker that begins with "#".
-    const QList<sentara::FullTextItem> full = s.view().lesson.fullText;
-    ASSERT_EQ(full.size(), 7);
-    EXPECT_TRUE(full.back().marker);
-    EXPECT_TRUE(full.back().word.caption.startsWith(u'#'));
-    EXPECT_TRUE(full[0].underlined);
 }
 
 TEST(SentenceChinese, ToggleTwiceReturnsToTheFirstState) {

@@ -67,25 +67,6 @@ TEST(SessionMedia, ReadWordPlaysTheWordFileAfterTenMilliseconds) {
     EXPECT_EQ(word->state(), ports::MediaPlayer::State::Playing);
 }
 
-TEST(SessionMedia, VideoCourseInVideoModePlaysOnFromTheSavedSentence) {
-    Rig rig;
-    rig.course.lesson(kVideo, 2, twoSentences());
-    rig.course.media(kVideo, QStringLiteral("2.wmv"), 10000);
-    rig.settings(settingsAt(245 + 2, 2, 5));
-    SentaraSession& s = rig.start();
-    EXPECT_EQ(s.ModeIndex(), 5);
-    EXPECT_TRUE(s.view().video.tabVisible);
-    EXPECT_TRUE(s.view().video.pauseCommandVisible);
-    EXPECT_TRUE(s.view().mode.playing);
-    EXPECT_DOUBLE_EQ(rig.sentencePlayer()->position(), 3.0);
-    s.VideoPauseCommand_Click();
-    EXPECT_FALSE(s.view().mode.playing);
-    EXPECT_TRUE(s.view().video.readCommandVisible);
-    s.VideoOpenClose_Click();
-    EXPECT_EQ(s.view().video.menuEntryCaption, "打开视频");
-    EXPECT_FALSE(s.view().video.smallVideoVisible);
-}
-
 TEST(SessionKeys, CtrlFlagAndModeSevenClearsTheSpellingBox) {
     Rig rig;
     rig.lesson(kFirst, 1).settings(settingsAt(2, 1, 7));
@@ -119,48 +100,14 @@ TEST(SessionReadAll, PlaysEachSentenceThenReturnsToIdleOnTheLast) {
     SentaraSession& s = rig.start();
     s.AllReadCommand_Click();
     EXPECT_EQ(s.CurrentSentence(), 1);
-    EXPECT_EQ(s.view().fullText.readAllCaption, "停止朗读");
-    EXPECT_TRUE(s.view().fullText.pauseEnabled);
+    EXPECT_EQ(s.fullText().view().readAllCaption, "停止朗读");
+    EXPECT_TRUE(s.fullText().view().pauseEnabled);
     // Sentence 1 plays 1010 ms, the gap 1000 ms, then sentence 2 follows and read-all is done.
     rig.clock.advance(2010);
     EXPECT_EQ(s.CurrentSentence(), 2);
-    EXPECT_EQ(s.view().fullText.readAllCaption, "全文朗读");
-    EXPECT_FALSE(s.view().fullText.pauseEnabled);
+    EXPECT_EQ(s.fullText().view().readAllCaption, "全文朗读");
+    EXPECT_FALSE(s.fullText().view().pauseEnabled);
     EXPECT_TRUE(s.view().mode.playing) << "the last sentence is still to be played";
-}
-
-TEST(SessionVideo, ProgressClickPlaysOnAndVideoNavigationPlaysOneSentence) {
-    Rig rig;
-    QList<support::SentenceSpec> three = twoSentences();
-    three.append(sen(QStringLiteral("Three."), QStringLiteral("三。"), 5.0, 6.0));
-    rig.course.lesson(kVideo, 1, three);
-    rig.course.media(kVideo, QStringLiteral("1.wmv"), 10000);
-    rig.settings(settingsAt(246, 1, 5));
-    SentaraSession& s = rig.start();
-    s.VideoPauseCommand_Click();
-
-    s.Label3_Click(2);
-    EXPECT_EQ(s.CurrentSentence(), 2);
-    EXPECT_DOUBLE_EQ(rig.sentencePlayer()->position(), 3.0);
-    EXPECT_TRUE(s.view().video.pauseCommandVisible);
-    rig.clock.advance(2500); // 5.5 s: the display has followed to sentence 3
-    EXPECT_EQ(s.CurrentSentence(), 3);
-
-    s.VideoBackCommand_Click();
-    EXPECT_EQ(s.CurrentSentence(), 2);
-    EXPECT_FALSE(s.loop().continuousPlaying());
-    EXPECT_TRUE(s.view().mode.playing) << "the video mode plays the new sentence once";
-    rig.clock.advance(1010);
-    EXPECT_FALSE(s.view().mode.playing);
-    EXPECT_TRUE(s.view().video.readCommandVisible);
-    EXPECT_EQ(s.CurrentSentence(), 2);
-
-    s.VideoBegainCommand_Click();
-    s.VideoBackCommand_Click(); // disabled on the first sentence: nothing moves
-    EXPECT_EQ(s.CurrentSentence(), 1);
-    s.VideoPlayCommand_Click();
-    EXPECT_TRUE(s.view().mode.playing);
-    EXPECT_EQ(s.CurrentReadCount(), 0);
 }
 
 TEST(SessionToggles, EachSwitchFlipsItsLineAndPicture) {
@@ -184,17 +131,11 @@ TEST(SessionToggles, EachSwitchFlipsItsLineAndPicture) {
     EXPECT_EQ(spelling.view().chineseLine, "已关闭");
     sentara::SessionView v = s.view();
 
-    s.Image12_Click();
-    s.Image13_Click();
-    v = s.view();
-    EXPECT_FALSE(v.video.englishVisible);
-    EXPECT_EQ(v.video.englishTogglePicture, "EnglishCheck_0.jpg");
-    EXPECT_EQ(v.video.chineseTogglePicture, "ChineseCheck_0.jpg");
-
-    EXPECT_FALSE(v.fullText.tipVisible);
+    EXPECT_FALSE(s.fullText().view().tipVisible);
     s.AllChineseCheckLabel_Click();
-    v = s.view();
-    EXPECT_FALSE(v.fullText.chineseLines);
-    EXPECT_TRUE(v.fullText.tipVisible);
-    EXPECT_FALSE(v.fullText.textLayout) << "not one of the text-layout Books";
+    const sentara::FullTextView full = s.fullText().view();
+    EXPECT_FALSE(full.chineseLines);
+    EXPECT_TRUE(full.tipVisible);
+    EXPECT_EQ(full.layout, sentara::FullTextLayout::EnglishOnly)
+        << "not one of the text-layout Books";
 }

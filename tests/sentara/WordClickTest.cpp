@@ -50,7 +50,7 @@ TEST(WordClick, ALookedUpWordIsShownPronouncedAndItsDictionaryPageOpens) {
         << rig.wordSoundPath().toStdString();
 
     s.wordPanel().openOnlineDictionary();
-    EXPECT_EQ(rig.shell.urls(), QStringList{QStringLiteral("https://dict.example.org/word/box")});
+    EXPECT_EQ(rig.shell.urls(), QStringList{QStringLiteral("https://dict.youdao.com/search?q=box")});
 
     // Punctuation does not react; a sentence change closes the panel.
     s.hideWordPanel();
@@ -75,7 +75,7 @@ TEST(WordClick, AWordNotInTheDictionaryIsSaidSoAndItsAddressIsEncoded) {
     s.sentenceBrowsing().clickWord(1); // It's: its look-up form is "it's"
     EXPECT_EQ(s.view().wordPanel.headword, QStringLiteral("it's"));
     s.wordPanel().openOnlineDictionary();
-    EXPECT_EQ(rig.shell.urls().last(), QStringLiteral("https://dict.example.org/word/it%27s"));
+    EXPECT_EQ(rig.shell.urls().last(), QStringLiteral("https://dict.youdao.com/search?q=it%27s"));
 }
 
 TEST(WordClick, CtrlClickMarksAKeyWordAndASecondOneRestoresTheFileByteForByte) {

@@ -100,6 +100,47 @@ TEST_F(RecallAndFillInTest, AClickOnAHiddenWordGivesItsMeaningAndADoubleClickRev
     EXPECT_FALSE(card->isVisible());
 }
 
+TEST_F(RecallAndFillInTest, APunctuationClickRestartsTheLadderAndClicksOnTheCardKeepIt) {
+    RunningWindow run(course);
+    click(run.window->tabs()->tab(8));
+    sentara::ui::RecallPanel* panel = run.window->recallPanel();
+    sentara::ui::HiddenWordLine* words = panel->words();
+    const QWidget* card = panel->findChild<QWidget*>(QStringLiteral("WordCuePicture"));
+    const sentara::WordRecall& recall = run.session.wordRecall();
+    click(words->cell(7)); // breakfast: its meaning
+    ASSERT_TRUE(waitFor([&recall] { return recall.hintCount() == 1; }));
+
+    // The card's own lines are not the panel beside the words: a click there keeps the card,
+    // and "点击复读" pronounces the word again with the card still open.
+    click(panel->findChild<QWidget*>(QStringLiteral("CueChineseLabel")));
+    EXPECT_TRUE(card->isVisible());
+    click(panel->findChild<QWidget*>(QStringLiteral("WordReadLabel")));
+    EXPECT_TRUE(card->isVisible());
+    EXPECT_EQ(text(card, QStringLiteral("WordReadLabel")), QStringLiteral("点击复读"));
+
+    // The full stop is a word of the sentence too: clicked, it is the word clicked last, so
+    // breakfast clicked next starts its ladder again at the meaning.
+    click(words->cell(8));
+    ASSERT_TRUE(waitFor([&recall] { return recall.hintCount() == 0; }));
+    click(words->cell(7));
+    ASSERT_TRUE(waitFor([&recall] { return recall.hintCount() == 1; }));
+    EXPECT_EQ(text(card, QStringLiteral("CueChineseLabel")), QStringLiteral("n. 早饭"));
+    EXPECT_EQ(text(card, QStringLiteral("CueFristLabel")), QStringLiteral("[提示]"));
+
+    // Two words clicked one right after the other: neither click is lost, so breakfast, clicked
+    // after eat, starts its ladder again.
+    click(words->cell(5));
+    click(words->cell(7));
+    ASSERT_TRUE(waitFor([&recall] { return recall.view().card.anchorWord == 7; }));
+    waitFor([] { return false; }, QApplication::doubleClickInterval() + 100);
+    EXPECT_EQ(recall.hintCount(), 1);
+    EXPECT_EQ(text(card, QStringLiteral("CueFristLabel")), QStringLiteral("[提示]"));
+
+    // A click beside the words closes the card.
+    click(panel, QPoint(panel->width() - 4, panel->height() / 2));
+    EXPECT_FALSE(card->isVisible());
+}
+
 TEST_F(RecallAndFillInTest, TypingTheRightWordAnswersAndSpaceGoesToTheNextKeyWord) {
     RunningWindow run(course);
     // The learner marks "bus" of sentence 4 as a key word in the sentence view (Ctrl+click).
@@ -126,6 +167,17 @@ TEST_F(RecallAndFillInTest, TypingTheRightWordAnswersAndSpaceGoesToTheNextKeyWor
     typeText(box, QStringLiteral("kfastt"));
     EXPECT_EQ(box->selectedText(), QStringLiteral("breakfastt"));
     EXPECT_EQ(run.sounds.playedNames().last(), QStringLiteral("wrong.wav"));
+    // Keys that type nothing (Shift, the arrows) leave the too-long text to be corrected.
+    key(box, Qt::Key_Shift);
+    key(box, Qt::Key_End);
+    EXPECT_EQ(box->text(), QStringLiteral("breakfastt"));
+    key(box, Qt::Key_Backspace);
+    EXPECT_EQ(box->text(), QStringLiteral("breakfast"));
+    EXPECT_EQ(panel->notice()->text(), sentara::SpellingDrill::rightMessage());
+    key(box, Qt::Key_Backspace); // the notice shows: the answered word is emptied
+    EXPECT_EQ(box->text(), QString());
+    typeText(box, QStringLiteral("breakfastt"));
+    EXPECT_EQ(box->selectedText(), QStringLiteral("breakfastt"));
     typeText(box, QStringLiteral("Breakfast"));
     EXPECT_EQ(box->text(), QStringLiteral("Breakfast"));
     EXPECT_TRUE(panel->notice()->isVisible());

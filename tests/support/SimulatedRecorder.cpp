@@ -57,6 +57,12 @@ void SimulatedRecorder::setState(State state) {
     emit stateChanged(state);
 }
 
+void SimulatedRecorder::setInputLevel(double level) {
+    level_ = level;
+    if (state_ == State::Recording)
+        emit levelChanged(level_);
+}
+
 void SimulatedRecorder::note(const QString& command) {
     log_ << QString::number(clock_.nowMs()) + u' ' + command;
 }
@@ -91,6 +97,7 @@ bool SimulatedRecorder::record() {
     playbackTimer_->stop();
     recordStartMs_ = clock_.nowMs();
     setState(State::Recording);
+    emit levelChanged(level_);
     return true;
 }
 
@@ -103,6 +110,7 @@ void SimulatedRecorder::stop() {
             file.write(silentWav(recordedMs_)) < 0)
             fail(QStringLiteral("无法写入录音文件：") + file.errorString());
         setState(State::Idle);
+        emit levelChanged(0.0);
     } else if (state_ == State::Playing) {
         note(QStringLiteral("stop"));
         playbackTimer_->stop();

@@ -59,10 +59,12 @@ OralixSession::OralixSession(common::CourseFolder folder, common::CourseContent 
                                              },
                                              [this](int row) { emit followRow(row); },
                                              [this] { emit scrollToTop(); }, [this] { notify(); }});
-    readAlong_ = std::make_unique<ReadAlongPractice>(
+    // The model and the recording alternate until stop.
+    readAlong_ = std::make_unique<common::RecordingPractice>(
         services_.recorder, services_.dialogs, folder_.recorderFile(), view_.readAlong,
-        ReadAlongPractice::Hooks{[this] { playSentence(); }, [this] { stopPlayback(); },
-                                 [this] { notify(); }});
+        common::RecordingPractice::Rounds::UntilStopped,
+        common::RecordingPractice::Hooks{[this] { playSentence(); }, [this] { stopPlayback(); },
+                                         [this] { notify(); }});
 }
 
 OralixSession::~OralixSession() = default;

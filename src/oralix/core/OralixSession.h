@@ -8,11 +8,11 @@
 #include "common/ports/Recorder.h"
 #include "common/ports/Shell.h"
 #include "common/ports/SoundPlayer.h"
+#include "common/practice/RecordingPractice.h"
 #include "oralix/core/ChainPause.h"
 #include "oralix/core/OralixLesson.h"
 #include "oralix/core/OralixView.h"
 #include "oralix/core/ReadAllReader.h"
-#include "oralix/core/ReadAlongPractice.h"
 #include "oralix/core/TrainerSettings.h"
 #include "oralix/core/TypingCheck.h"
 #include "oralix/core/VoicePlayer.h"
@@ -140,7 +140,7 @@ private:
     std::unique_ptr<ports::Timer> delayedLoad_;
     std::unique_ptr<VoicePlayer> voice_;
     std::unique_ptr<ReadAllReader> reader_;
-    std::unique_ptr<ReadAlongPractice> readAlong_;
+    std::unique_ptr<common::RecordingPractice> readAlong_;
 
     OralixView view_;
     OralixLesson lesson_;

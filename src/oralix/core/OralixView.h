@@ -1,5 +1,6 @@
 #pragma once
 
+#include "common/practice/RecordingPractice.h"
 #include "oralix/core/StudyModeTable.h"
 
 #include <QString>
@@ -41,11 +42,9 @@ struct FullTextControlsView {
     bool pauseEnabled = false;
 };
 
-struct ReadAlongView {
+// Read-along comparison: the recorder's buttons and the Chinese hint.
+struct ReadAlongView : common::RecordingButtons {
     bool chineseHint = true;
-    bool compareEnabled = false;
-    bool stopEnabled = false;
-    bool playRecordingEnabled = false;
 };
 
 struct OralixView {

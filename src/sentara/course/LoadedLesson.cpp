@@ -4,7 +4,7 @@ namespace sentara {
 
 namespace {
 
-bool startsWithLetter(const QString& text) {
+bool startsWithLetter(QStringView text) {
     if (text.isEmpty()) {
         return false;
     }
@@ -15,22 +15,66 @@ bool startsWithLetter(const QString& text) {
 } // namespace
 
 WordCell wordCell(const common::WordToken& token) {
+    return wordCell(QStringView(token.raw));
+}
+
+WordCell wordCell(QStringView token) {
     WordCell cell;
-    cell.caption = token.display();
-    cell.lookupForm = token.lookupForm();
-    cell.clickable = startsWithLetter(token.raw);
-    cell.keyWord = token.raw.contains(u'$') && token.raw.contains(common::kKeyWordMarker);
+    const qsizetype first = token.indexOf(u'$');
+    if (first < 0) {
+        cell.caption = token.toString();
+    } else {
+        cell.caption = token.left(first).toString();
+        const qsizetype second = token.indexOf(u'$', first + 1);
+        cell.lookupForm =
+            (second < 0 ? token.mid(first + 1) : token.mid(first + 1, second - first - 1))
+                .toString();
+        cell.keyWord = token.contains(QChar(common::kKeyWordMarker));
+    }
+    cell.clickable = startsWithLetter(token);
     return cell;
 }
 
 LoadedLesson::LoadedLesson(QString book, int lesson, int node, const QString& text)
     : loaded_(true), book_(std::move(book)), lesson_(lesson), node_(node),
       records_(common::LessonText::split(text)) {
+    cells_.resize(records_.size());
+    english_.resize(records_.size());
+    chinese_.resize(records_.size());
+    for (qsizetype i = 0; i < records_.size(); ++i) {
+        parse(i);
+    }
     recount();
 }
 
+void LoadedLesson::parse(qsizetype index) {
+    // The tokens of the English field (as SentenceRecord::tokens() cuts them), read in place.
+    const QString& raw = records_.at(index).raw;
+    const qsizetype hash = raw.indexOf(u'#');
+    const QStringView field = hash < 0 ? QStringView(raw) : QStringView(raw).left(hash);
+    QList<WordCell> cells;
+    cells.reserve(field.count(u'^'));
+    QString english;
+    english.reserve(field.size());
+    for (qsizetype from = field.indexOf(u'^'); from >= 0;) {
+        const qsizetype to = field.indexOf(u'^', from + 1);
+        if (to < 0) {
+            break;
+        }
+        cells.append(wordCell(field.mid(from + 1, to - from - 1)));
+        english += cells.back().caption;
+        from = to;
+    }
+    cells_[index] = std::move(cells);
+    english_[index] = std::move(english);
+    chinese_[index] = records_.at(index).chinese();
+}
+
 void LoadedLesson::recount() {
-    keyWordCount_ = common::LessonText::keyWordCount(LessonText());
+    keyWordCount_ = 0;
+    for (const common::SentenceRecord& record : records_) {
+        keyWordCount_ += common::LessonText::keyWordCount(record.raw);
+    }
     dictatedCount_ = common::LessonText::dictatedCount(records_);
 }
 
@@ -46,6 +90,7 @@ void LoadedLesson::setRecord(int i, const common::SentenceRecord& record) {
         return;
     }
     records_[i - 1] = record;
+    parse(i - 1);
     recount();
 }
 
@@ -54,11 +99,15 @@ QString LoadedLesson::LessonText() const {
 }
 
 QList<WordCell> LoadedLesson::words(int i) const {
-    QList<WordCell> cells;
-    for (const common::WordToken& token : record(i).tokens()) {
-        cells.append(wordCell(token));
-    }
-    return cells;
+    return i >= 1 && i <= cells_.size() ? cells_.at(i - 1) : QList<WordCell>();
+}
+
+QString LoadedLesson::displayEnglish(int i) const {
+    return i >= 1 && i <= english_.size() ? english_.at(i - 1) : QString();
+}
+
+QString LoadedLesson::chinese(int i) const {
+    return i >= 1 && i <= chinese_.size() ? chinese_.at(i - 1) : QString();
 }
 
 QList<FullTextItem> LoadedLesson::fullText(int currentSentence) const {
@@ -81,19 +130,17 @@ QList<FullTextItem> LoadedLesson::fullText(int currentSentence) const {
     return items;
 }
 
-QList<SentenceItem> LoadedLesson::sentences(int currentSentence, int hideMode) const {
+QList<SentenceItem> LoadedLesson::sentences(int currentSentence) const {
     QList<SentenceItem> items;
     for (int i = 1; i <= records_.size(); ++i) {
         const common::SentenceRecord& r = records_[i - 1];
         SentenceItem item;
         item.number = i;
-        item.english = r.displayEnglish();
-        item.chinese = r.chinese();
-        item.words = words(i);
+        item.english = english_.at(i - 1);
+        item.chinese = chinese_.at(i - 1);
+        item.words = cells_.at(i - 1);
         item.dictated = r.dictationDone();
         item.current = i == currentSentence;
-        item.chineseCovered = hideMode == 1 || hideMode == 3;
-        item.englishCovered = hideMode == 2 || hideMode == 3;
         items.append(item);
     }
     return items;

@@ -5,6 +5,7 @@
 
 #include <QList>
 #include <QString>
+#include <QStringList>
 
 namespace sentara {
 
@@ -32,27 +33,35 @@ public:
     void setRecord(int i, const common::SentenceRecord& record);
     QString LessonText() const;
 
-    // The word cells of sentence i, in token order.
+    // The word cells of sentence i in token order, its display English and its Chinese, kept
+    // from the last parse of the record, so a render does not parse the lesson again.
     QList<WordCell> words(int i) const;
+    QString displayEnglish(int i) const;
+    QString chinese(int i) const;
     // The full-text word sequence: each sentence's words followed by its end marker.
     QList<FullTextItem> fullText(int currentSentence) const;
-    QList<SentenceItem> sentences(int currentSentence, int hideMode) const;
+    QList<SentenceItem> sentences(int currentSentence) const;
 
     // The sentence's end time, for the continuous-play range (0 without sentences).
     double lastEndSeconds() const;
 
 private:
     void recount();
+    void parse(qsizetype index);
 
     bool loaded_ = false;
     QString book_;
     int lesson_ = 0;
     int node_ = 0;
     QList<common::SentenceRecord> records_;
+    QList<QList<WordCell>> cells_; // per record
+    QStringList english_;          // per record
+    QStringList chinese_;          // per record
     int keyWordCount_ = 0;
     int dictatedCount_ = 0;
 };
 
 WordCell wordCell(const common::WordToken& token);
+WordCell wordCell(QStringView token);
 
 } // namespace sentara

@@ -13,7 +13,6 @@
 
 #include <QDir>
 #include <QStringList>
-#include <functional>
 #include <optional>
 
 namespace sentara {
@@ -153,6 +152,7 @@ void SentaraSession::shutdown() {
     d->loop.stopAll();
     d->focusTimer->setEnabled(false);
     d->layoutTimer->setEnabled(false);
+    d->voice.releasePlayers();
     SetDat();
 }
 
@@ -236,95 +236,18 @@ void SentaraSession::AutoPlaySentence() {
     emit changed();
 }
 
-// --- Continuous play ---------------------------------------------------------------------------
-
-void SentaraSession::VideoReadCommand_Click() {
-    if (d->lesson.SentenceCount() == 0) {
-        return;
-    }
-    d->loop.startContinuousPlay();
-    emit changed();
-}
-
-void SentaraSession::VideoPauseCommand_Click() {
-    d->loop.pauseContinuousPlay();
-    emit changed();
-}
+// --- Read-all ------------------------------------------------------------------------------
 
 void SentaraSession::AllReadCommand_Click() {
-    if (d->lesson.SentenceCount() == 0) {
-        return;
-    }
-    if (d->loop.readAllRunning()) {
-        d->loop.stopReadAll();
-    } else {
-        d->loop.startReadAll();
-    }
-    emit focusRequested(FocusTarget::FullTextSearch);
-    emit changed();
+    d->fullText.toggleReadAll();
 }
 
 void SentaraSession::PauseReadCommand_Click() {
-    d->loop.togglePauseReadAll();
-    emit focusRequested(FocusTarget::FullTextSearch);
-    emit changed();
-}
-
-void SentaraSession::VideoOpenClose_Click() {
-    d->state.smallVideoVisible = !d->state.smallVideoVisible;
-    emit changed();
-}
-
-void SentaraSession::Label3_Click(int sentence) {
-    if (sentence < 1 || sentence > d->lesson.SentenceCount()) {
-        return;
-    }
-    d->loop.playOnFrom(sentence);
-    emit changed();
-}
-
-void SentaraSession::VideoPlayCommand_Click() {
-    d->loop.stopWatches();
-    SenPlayCommand_Click();
-}
-
-void SentaraSession::VideoBegainCommand_Click() {
-    videoNavigate([this] { SenBegainCommand_Click(); }, d->lesson.SentenceCount() > 0);
-}
-
-void SentaraSession::VideoBackCommand_Click() {
-    videoNavigate([this] { SenBackCommand_Click(); }, d->state.currentSentence > 1);
-}
-
-void SentaraSession::VideoNextCommand_Click() {
-    const int current = d->state.currentSentence;
-    videoNavigate([this] { SenNextCommand_Click(); },
-                  current >= 1 && current < d->lesson.SentenceCount());
-}
-
-void SentaraSession::videoNavigate(const std::function<void()>& command, bool enabled) {
-    d->loop.stopWatches();
-    d->voice.VoicePause();
-    d->loop.setVideoReadVisible(false);
-    if (enabled) {
-        command(); // the sentence plays once in the video mode; its end restores the pair
-    }
-    emit changed();
-}
-
-void SentaraSession::Image12_Click() {
-    d->study.videoEnglishCheck = d->study.videoEnglishCheck == 0 ? 1 : 0;
-    emit changed();
-}
-
-void SentaraSession::Image13_Click() {
-    d->study.videoChineseCheck = d->study.videoChineseCheck == 0 ? 1 : 0;
-    emit changed();
+    d->fullText.togglePause();
 }
 
 void SentaraSession::AllChineseCheckLabel_Click() {
-    d->study.allChineseCheck = d->study.allChineseCheck == 1 ? 0 : 1;
-    emit changed();
+    d->fullText.toggleChineseLines();
 }
 
 // --- Options -----------------------------------------------------------------------------------
@@ -342,6 +265,9 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         } else {
             Option4_MouseUp();
         }
+        return;
+    case OptionFamily::HideMode:
+        d->coverPractice.applyCoverMode(value);
         return;
     case OptionFamily::DictationMode:
         if (value == d->study.writeMode && d->study.modeIndex == (value == 1 ? 7 : 4)) {
@@ -504,8 +430,8 @@ void SentaraSession::setLargeLayout(bool large) {
 // --- Media
 // -------------------------------------------------------------------------------------------
 
-void SentaraSession::attachVideoSurface(QObject* surface) {
-    d->voice.attachVideoSurface(surface);
+void SentaraSession::setVideoSurfaces(const ports::VideoSurfaces* surfaces) {
+    d->videoMode.setSurfaces(surfaces);
 }
 
 void SentaraSession::ReadWord(const QString& word) {
@@ -578,6 +504,18 @@ WordRecall& SentaraSession::wordRecall() {
 }
 FillIn& SentaraSession::fillIn() {
     return d->fillIn;
+}
+VideoMode& SentaraSession::videoMode() {
+    return d->videoMode;
+}
+VoiceRecording& SentaraSession::voiceRecording() {
+    return d->voiceRecording;
+}
+FullTextMode& SentaraSession::fullText() {
+    return d->fullText;
+}
+CoverPractice& SentaraSession::coverPractice() {
+    return d->coverPractice;
 }
 DictationTest& SentaraSession::dictation() {
     return d->dictation;

@@ -12,14 +12,13 @@
 //   connect(&session, &SentaraSession::focusRequested, window, &MainWindow::focus); // a target
 //   connect(&session, &SentaraSession::largeLayoutRequested, window, &MainWindow::setLarge);
 //   connect(&session, &SentaraSession::inputCleared, window, &MainWindow::clearInput);
-//   session.attachVideoSurface(videoWidget); // where video lessons show their picture
-//   session.start();                         // the start-up sequence; shows the saved lesson
-//   ...                                      // clicks, keys and menu commands, to the session
-//                                            // and to the modes' components (the note box
-//                                            // forwards each edit and its focus loss to
-//                                            // sentenceBrowsing()); before closing,
-//                                            // setSentencePanelPositions()
-//   session.shutdown();                      // however the window closes: writes Set.dat
+//   session.setVideoSurfaces(&places); // where video lessons can be seen (the window hosts them)
+//   session.start();                   // the start-up sequence; shows the saved lesson
+//   ...                                // clicks, keys and menu commands, to the session and to
+//                                      // the modes' components (the note box forwards each edit
+//                                      // and its focus loss to sentenceBrowsing()); before
+//                                      // closing, setSentencePanelPositions()
+//   session.shutdown();                // however the window closes: writes Set.dat
 // Message boxes go through the Dialogs port and return when the learner closes them.
 // catalogue() is built once by start() and never changes; render it once.
 
@@ -30,7 +29,6 @@
 
 #include <QObject>
 #include <QString>
-#include <functional>
 #include <memory>
 
 namespace common {
@@ -48,6 +46,7 @@ class Dialogs;
 class Shell;
 class TextMeasure;
 class Screen;
+class VideoSurfaces;
 } // namespace ports
 
 namespace sentara {
@@ -57,9 +56,13 @@ class LoadedLesson;
 class VoiceControl;
 class ListeningLoop;
 class SentenceBrowsing;
+class VideoMode;
+class VoiceRecording;
 class WordPanel;
 class WordRecall;
 class FillIn;
+class FullTextMode;
+class CoverPractice;
 class DictationTest;
 class FreeSpelling;
 class ResultsReport;
@@ -82,7 +85,7 @@ public:
     // Writes Set.dat; false (and a message through Dialogs) when it cannot be written.
     bool SetDat();
     // The main window closes (close command, window manager, end of the session): stops the
-    // timers and players and writes Set.dat.
+    // timers, releases the players and writes Set.dat.
     void shutdown();
     // The mini-window command: writes Set.dat and starts the compact trainer from the program
     // folder on the same course folder, detached; says so when it cannot be started.
@@ -108,30 +111,11 @@ public:
     void SenPlayCommand_Click();   // play the sentence once, restarting the read count
     void AutoPlaySentence();       // plays the sentence if the mode's read count asks for it (F7)
 
-    // --- Continuous play (the video mode's play command) ----------------------------------------
-    // Plays on from the current sentence without seeking; the display follows the audio until the
-    // end of the lesson.
-    void VideoReadCommand_Click();
-    // Pauses continuous play.
-    void VideoPauseCommand_Click();
+    // --- Read-all -----------------------------------------------------------------------------
     // Read-all of the full-text word view: starts from sentence 1, or stops and returns to it.
     void AllReadCommand_Click();
     // Pauses or resumes a running read-all.
     void PauseReadCommand_Click();
-
-    // The full-text menu's "关闭视频"/"打开视频": the small video picture off or on.
-    void VideoOpenClose_Click();
-    // A click on segment `sentence` of the progress strip: continuous play from that sentence.
-    void Label3_Click(int sentence);
-    // The video view's own commands: play the sentence once; first/back/next (back and next
-    // only while enabled), each stopping continuous play first.
-    void VideoPlayCommand_Click();
-    void VideoBegainCommand_Click();
-    void VideoBackCommand_Click();
-    void VideoNextCommand_Click();
-    // The video view's English (Image12) and Chinese (Image13) line toggles.
-    void Image12_Click();
-    void Image13_Click();
 
     // --- Full-text toggle -----------------------------------------------------------------------
     // The full-text view's "显示中文句子": Chinese lines on, or English only (the text layout for
@@ -169,8 +153,9 @@ public:
     void setLargeLayout(bool large);
 
     // --- Media -----------------------------------------------------------------------------------
-    // Where the active engine shows video (nullptr detaches). Kept across engine switches.
-    void attachVideoSurface(QObject* surface);
+    // The window's places for video lessons (the video area, the floating window); the video
+    // mode decides which player draws where and which place is seen.
+    void setVideoSurfaces(const ports::VideoSurfaces* surfaces);
     // Pronounces a word from Word/<c>/<word>.wav after a 10 ms delay.
     void ReadWord(const QString& word);
     // A click beside the words (a panel's background, the video surface) closes the word panel.
@@ -202,9 +187,13 @@ public:
     WordPanel& wordPanel();               // the word look-up panel of every mode
     WordRecall& wordRecall();             // mode 8: the hint ladder (also the dictation's hints)
     FillIn& fillIn();                     // mode 9: the fill-in word and its spelling drill
-    DictationTest& dictation();           // mode 4: the scored dictation test
-    FreeSpelling& freeSpelling();         // mode 7: free spelling
-    ResultsReport& results();             // the results panel (also opened by the dictation)
+    VideoMode& videoMode();           // mode 5, the progress strip's clicks, the floating window
+    VoiceRecording& voiceRecording(); // the voice view's recorder
+    FullTextMode& fullText();         // mode 1: the full-text word view and read-all
+    CoverPractice& coverPractice();   // mode 3: the full-text list with hide-and-reveal
+    DictationTest& dictation();       // mode 4: the scored dictation test
+    FreeSpelling& freeSpelling();     // mode 7: free spelling
+    ResultsReport& results();         // the results panel (also opened by the dictation)
 
 signals:
     // Something the window shows has changed; render view().
@@ -218,8 +207,6 @@ signals:
     void inputCleared(sentara::FocusTarget target);
 
 private:
-    void videoNavigate(const std::function<void()>& command, bool enabled);
-
     struct Private;
     std::unique_ptr<Private> d;
 };

@@ -25,6 +25,10 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
       sentenceBrowsing(lesson, study, dialogs, wordPanel, *this),
       wordRecall(lesson, wordPanel, *this),
       fillIn(lesson, wordPanel, measure, sounds, this->folder, *this),
+      videoMode(clock, lesson, study, content, loop, voice, wordPanel, *this),
+      voiceRecording(recorder, dialogs, folder.recorderFile(), loop, voice, *this),
+      fullText(lesson, study, content, loop, voice, wordPanel, dialogs, *this),
+      coverPractice(lesson, study, this->folder, sounds, loop, voice, dialogs, *this),
       results(this->folder, dialogs), resultsReport(lesson, results, dialogs, this->folder, *this),
       dictation(lesson, wordRecall, wordPanel, results, sounds, dialogs, this->folder, *this),
       freeSpelling(lesson, study, sounds, this->folder, *this),
@@ -32,6 +36,10 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
     addMode(sentenceBrowsing);
     addMode(wordRecall);
     addMode(fillIn);
+    addMode(videoMode);
+    addMode(voiceRecording);
+    addMode(fullText);
+    addMode(coverPractice);
     addMode(resultsReport);
     addMode(dictation);
     addMode(freeSpelling);
@@ -123,6 +131,7 @@ void SessionCore::ShowModePanel() {
         study.modeIndex = 1;
     }
     state.selectedTab = study.modeIndex;
+    videoMode.placeVideo();
 }
 
 void SessionCore::navigate(int sentence) {

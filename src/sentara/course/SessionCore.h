@@ -15,10 +15,14 @@
 #include "sentara/dictation/FreeSpelling.h"
 #include "sentara/dictation/ResultsReport.h"
 #include "sentara/dictation/ResultsStore.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/ModeComponent.h"
 #include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/VideoMode.h"
 #include "sentara/modes/VoiceControl.h"
+#include "sentara/modes/VoiceRecording.h"
 #include "sentara/modes/WordPanel.h"
 #include "sentara/modes/WordRecall.h"
 #include "sentara/settings/StudySettings.h"
@@ -37,6 +41,10 @@ struct SessionCore : ListeningHost,
                      SentenceBrowsingHost,
                      WordRecallHost,
                      FillInHost,
+                     VideoHost,
+                     VoiceRecordingHost,
+                     FullTextHost,
+                     CoverPracticeHost,
                      DictationHost,
                      FreeSpellingHost,
                      ResultsReportHost {
@@ -70,6 +78,10 @@ struct SessionCore : ListeningHost,
     SentenceBrowsing sentenceBrowsing;
     WordRecall wordRecall;
     FillIn fillIn;
+    VideoMode videoMode;
+    VoiceRecording voiceRecording;
+    FullTextMode fullText;
+    CoverPractice coverPractice;
     // The dictation test, free spelling and the results (the Book results file and the report).
     ResultsStore results;
     ResultsReport resultsReport;
@@ -96,6 +108,8 @@ struct SessionCore : ListeningHost,
     const StudySettings& settings() const override { return study; }
     void SenNextCommand_Click() override { q->SenNextCommand_Click(); }
     void SenBegainCommand_Click() override { q->SenBegainCommand_Click(); }
+    // --- VideoHost ---
+    void SenBackCommand_Click() override { q->SenBackCommand_Click(); }
     // --- WordPanelHost ---
     void ReadWord(const QString& word) override { loop.ReadWord(word); }
     void WordSoundStop() override { voice.WordSoundStop(); }
@@ -118,11 +132,14 @@ struct SessionCore : ListeningHost,
         flushNoteDraft();
         state.currentSentence = sentence;
         ShowSentence();
-        loop.stopSentenceWatch();
+        // A sentence still playing stops with its end watch: it would run on through the lesson.
+        if (loop.sentenceWatchRunning()) {
+            loop.stopSentenceWatch();
+            voice.VoicePause();
+        }
     }
     void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
     // --- DictationHost, FreeSpellingHost, ResultsReportHost ---
-    void SenBackCommand_Click() override { q->SenBackCommand_Click(); }
     void AutoPlaySentence() override { q->AutoPlaySentence(); }
     QString noteBoxText() const override { return sentenceBrowsing.noteBoxText(); }
     QString LessonTitle() const override { return state.lessonTitle; }
@@ -134,6 +151,8 @@ struct SessionCore : ListeningHost,
         }
     }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
+    // --- CoverPracticeHost ---
+    bool sentenceMarkersHidden() const override { return state.sentenceMarkersHidden; }
 
     void LoadLesson();
     // rewriteLesson: the one way a change of the lesson's records reaches its file (notes, key
@@ -159,7 +178,7 @@ struct SessionCore : ListeningHost,
         }
     }
     // Both text panels (the full-text list and the full-text word view) back at their top.
-    void resetTextPanels();
+    void resetTextPanels() override;
     void ShowSentence();
     void ShowModePanel();
     // The fill-in refresh that follows every change of the current sentence (before the

@@ -27,8 +27,6 @@ struct SessionState {
     // Every sentence marker line hidden: the end of continuous play; the next ShowSentence
     // shows the current sentence's marker again.
     bool sentenceMarkersHidden = false;
-    // Video.
-    bool smallVideoVisible = true;
 };
 
 } // namespace sentara

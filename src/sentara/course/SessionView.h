@@ -40,14 +40,13 @@ struct SentenceItem {
     QString english; // display English
     QString chinese;
     QList<WordCell> words;
-    bool dictated = false;       // dictation-done flag is "1"
-    bool current = false;        // its marker line (SenLine) is visible
-    bool englishCovered = false; // hide-and-reveal: the line is covered (click to reveal)
-    bool chineseCovered = false;
+    bool dictated = false; // dictation-done flag is "1"
+    bool current = false;  // its marker line (SenLine) is visible
 };
 
-// One label of the full-text word view: a word of a sentence, or the marker that ends a
-// sentence (its caption is the sentence record from its first "#" on and is never drawn).
+// One label of the lesson's full-text word sequence: a word of a sentence, or the marker that
+// ends a sentence (its caption is the sentence record from its first "#" on and is never drawn).
+// The fill-in mode walks the lesson's key words over this sequence.
 struct FullTextItem {
     WordCell word;
     bool marker = false;
@@ -78,7 +77,6 @@ struct LessonView {
     QString progressText;     // dictation progress, e.g. "3 / 12"
     double progressRatio = 0; // filled part of the dictation progress bar, 0..1
     QList<SentenceItem> sentences;
-    QList<FullTextItem> fullText;
     QString mediaPath;
 };
 
@@ -105,7 +103,7 @@ struct SentenceView {
     int progressFilled = 0;       // segments 1..progressFilled get progressColour
     int progressColour = 11947009;
     // The back and next commands of the five navigation groups (sentence, voice, free spelling,
-    // word-click, dictation test) and the video mode's pair are enabled together.
+    // word-click, dictation test) and the video mode's pair (VideoView) are enabled together.
     bool backEnabled = false;
     bool nextEnabled = false;
     bool wordPanelVisible = false; // the word look-up panel (WordPicture)
@@ -114,40 +112,7 @@ struct SentenceView {
 // The voice view (mode 6) shows SentenceView::english and ::chinese. The dictation test (mode 4)
 // and free spelling (mode 7) have their views in their components (DictationTest, FreeSpelling).
 
-// The video view (mode 5) and the small video picture.
-struct VideoView {
-    bool tabVisible = false;       // the Book is the video course
-    bool menuEntryVisible = false; // the "关闭视频"/"打开视频" entry of the full-text menu
-    QString menuEntryCaption;      // "关闭视频" while the small video picture is on
-    bool smallVideoVisible = true;
-    QString english;
-    QString chinese;
-    bool englishVisible = true;
-    bool chineseVisible = true;
-    QString englishTogglePicture;     // EnglishCheck_1.jpg / EnglishCheck_0.jpg
-    QString chineseTogglePicture;     // ChineseCheck_1.jpg / ChineseCheck_0.jpg
-    bool readCommandVisible = true;   // VideoReadCommand (play on)
-    bool pauseCommandVisible = false; // VideoPauseCommand
-    bool backEnabled = false;
-    bool nextEnabled = false;
-};
-
-// The full-text views (modes 1 and 3).
-struct FullTextView {
-    bool chineseLines = true; // AllChineseCheck
-    QString chineseTogglePicture;
-    QString chineseToggleCaption; // "   显示中文句子"
-    // Without Chinese lines: words flow as continuous text, and in the text layout a word whose
-    // caption contains "|" ends its line.
-    bool textLayout = false;
-    bool tipVisible = false; // "双击英语句子查看译文" while the Chinese lines are off
-    QString tipText;
-    QString readAllCaption; // "全文朗读" idle / "停止朗读" running
-    QString pauseCaption;   // "暂停朗读" / "继续朗读"
-    bool pauseEnabled = false;
-    int hideMode = 1; // 1 Chinese covered, 2 English covered, 3 both
-    QString hideHint; // the instruction line of the cover mode
-};
+// The full-text views (modes 1 and 3) are their components' (FullTextMode, CoverPractice).
 
 struct OptionFamilyView {
     OptionFamily family = OptionFamily::SenRead;
@@ -197,8 +162,6 @@ struct SessionView {
     LessonView lesson;
     SentenceView sentence;
     WordPanelView wordPanel; // the floating word panel, over whichever mode is shown
-    VideoView video;
-    FullTextView fullText;
     OptionsView options;
 };
 

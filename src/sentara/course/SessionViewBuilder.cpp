@@ -15,10 +15,6 @@ namespace sentara {
 
 namespace {
 
-QString checkPicture(bool on) {
-    return on ? QStringLiteral("check_1.jpg") : QStringLiteral("check_0.jpg");
-}
-
 ModeView buildMode(const SessionViewBuilder::Sources& s) {
     ModeView m;
     m.modeIndex = s.settings.modeIndex;
@@ -57,9 +53,7 @@ LessonView buildLesson(const SessionViewBuilder::Sources& s) {
     l.progressRatio = lesson.SentenceCount() > 0
                           ? double(lesson.dictatedCount()) / double(lesson.SentenceCount())
                           : 0.0;
-    l.sentences = lesson.sentences(s.state.sentenceMarkersHidden ? 0 : s.state.currentSentence,
-                                   s.settings.hideMode);
-    l.fullText = lesson.fullText(s.state.currentSentence);
+    l.sentences = lesson.sentences(s.state.sentenceMarkersHidden ? 0 : s.state.currentSentence);
     l.mediaPath = s.state.mediaPath;
     return l;
 }
@@ -72,42 +66,6 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     view.lesson = buildLesson(s);
     view.sentence = s.sentenceBrowsing.view();
     view.wordPanel = s.wordPanel.view();
-    const SentenceView& sentence = view.sentence;
-
-    VideoView& video = view.video;
-    video.tabVisible = view.mode.tabVisible[5];
-    video.menuEntryVisible = video.tabVisible;
-    video.smallVideoVisible = s.state.smallVideoVisible;
-    video.menuEntryCaption =
-        s.state.smallVideoVisible ? QStringLiteral("关闭视频") : QStringLiteral("打开视频");
-    video.english = sentence.english;
-    video.chinese = sentence.chinese;
-    video.englishVisible = s.settings.videoEnglishCheck != 0;
-    video.chineseVisible = s.settings.videoChineseCheck != 0;
-    video.englishTogglePicture = video.englishVisible ? QStringLiteral("EnglishCheck_1.jpg")
-                                                      : QStringLiteral("EnglishCheck_0.jpg");
-    video.chineseTogglePicture = video.chineseVisible ? QStringLiteral("ChineseCheck_1.jpg")
-                                                      : QStringLiteral("ChineseCheck_0.jpg");
-    video.readCommandVisible = s.loop.videoReadVisible();
-    video.pauseCommandVisible = !video.readCommandVisible;
-    video.backEnabled = sentence.backEnabled;
-    video.nextEnabled = sentence.nextEnabled;
-
-    FullTextView& full = view.fullText;
-    full.chineseLines = s.settings.allChineseCheck != 0;
-    full.chineseTogglePicture = checkPicture(full.chineseLines);
-    full.chineseToggleCaption = QStringLiteral("   显示中文句子");
-    full.textLayout = !full.chineseLines && s.lesson.isLoaded() &&
-                      s.content.textLayoutTitles.contains(s.lesson.book());
-    full.tipVisible = !full.chineseLines;
-    full.tipText = QStringLiteral("双击英语句子查看译文");
-    full.readAllCaption =
-        s.loop.readAllRunning() ? QStringLiteral("停止朗读") : QStringLiteral("全文朗读");
-    full.pauseCaption =
-        s.loop.readAllPaused() ? QStringLiteral("继续朗读") : QStringLiteral("暂停朗读");
-    full.pauseEnabled = s.loop.readAllRunning();
-    full.hideMode = s.settings.hideMode;
-    full.hideHint = hideHint(s.settings.hideMode);
 
     OptionsView& options = view.options;
     for (OptionFamily family : OptionFamilies::all()) {
@@ -140,17 +98,6 @@ FocusTarget SessionViewBuilder::focusTargetOf(int modeIndex, bool dictationInput
         return fillInInputVisible ? FocusTarget::FillInInput : FocusTarget::None;
     default:
         return FocusTarget::None;
-    }
-}
-
-QString SessionViewBuilder::hideHint(int hideMode) {
-    switch (hideMode) {
-    case 2:
-        return QStringLiteral("点击遮挡的英文可显示或隐藏，按恢复重置界面");
-    case 3:
-        return QStringLiteral("点击喇叭图标朗读句子，点击遮挡的英文和中文可显示或隐藏");
-    default:
-        return QStringLiteral("点击遮挡的中文可显示或隐藏，按恢复重置界面");
     }
 }
 

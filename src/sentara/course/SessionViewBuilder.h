@@ -40,7 +40,6 @@ public:
     // only while they are shown.
     static FocusTarget focusTargetOf(int modeIndex, bool dictationInputVisible,
                                      bool fillInInputVisible);
-    static QString hideHint(int hideMode);
 };
 
 } // namespace sentara

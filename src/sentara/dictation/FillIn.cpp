@@ -74,11 +74,19 @@ void FillIn::RefreshFillInWord() {
             fillInWordIndex_ = chosen;
             ShowFillInWord();
         } else {
-            // The widest word that begins with a letter; the earlier one of two as wide.
+            // The widest word that begins with a letter; the earlier one of two as wide. Word 1
+            // only when no word begins with a letter: a number or a quoted word in front is
+            // never the word to spell, however wide it is.
             using Role = ports::TextMeasure::FontRole;
             int candidate = 1;
-            int widest = measure_.width(cells.front().caption, Role::Word);
             for (int j = 1; j <= cells.size(); ++j) {
+                if (cells.at(j - 1).clickable) {
+                    candidate = j;
+                    break;
+                }
+            }
+            int widest = measure_.width(cells.at(candidate - 1).caption, Role::Word);
+            for (int j = candidate + 1; j <= cells.size(); ++j) {
                 const int width = measure_.width(cells.at(j - 1).caption, Role::Word);
                 if (cells.at(j - 1).clickable && width > widest) {
                     candidate = j;

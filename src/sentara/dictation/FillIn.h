@@ -53,7 +53,7 @@ public:
     virtual const StudySettings& settings() const = 0;
     virtual void requestFocus(FocusTarget target) = 0;
     // CurrentSentence := sentence and ShowSentence, without the fill-in refresh and without any
-    // play (the sentence-end watch stops).
+    // play: a sentence play still running stops with its end watch.
     virtual void showFillInSentence(int sentence) = 0;
     // Plays the sentence once (the play command).
     virtual void SenPlayCommand_Click() = 0;

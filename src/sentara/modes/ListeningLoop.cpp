@@ -108,6 +108,7 @@ void ListeningLoop::CloseTimer() {
     for (auto& timer : gapTimers_) {
         timer->setEnabled(false);
     }
+    gapHeld_ = false;
 }
 
 void ListeningLoop::stopAll() {
@@ -122,9 +123,15 @@ void ListeningLoop::stopAll() {
     voice_.VoicePause();
 }
 
+bool ListeningLoop::passed(double position, double end) const {
+    // A sentence (or a lesson) that ends at the media's end, or after it, is over when the
+    // player stops there: its position never goes past the end.
+    return position > end || voice_.atMediaEnd();
+}
+
 void ListeningLoop::onReadTimer() {
     const double position = voice_.VoiceGetPosition();
-    if (position <= host_.SentenceEnd()) {
+    if (!passed(position, host_.SentenceEnd())) {
         return;
     }
     voice_.VoicePause();
@@ -135,6 +142,7 @@ void ListeningLoop::onReadTimer() {
         gapTimers_[static_cast<int>(*family)]->setEnabled(true);
     }
     host_.playbackChanged();
+    emit sentencePlayEnded();
 }
 
 void ListeningLoop::onGapTimer(RepeatFamily family) {
@@ -186,7 +194,7 @@ void ListeningLoop::onGapTimer(RepeatFamily family) {
 void ListeningLoop::startContinuousPlay() {
     videoReadVisible_ = false;
     readTimer_->setEnabled(false);
-    if (voice_.VoiceGetPosition() - host_.LessonMediaStart() > host_.LessonMediaSpan()) {
+    if (passed(voice_.VoiceGetPosition() - host_.LessonMediaStart(), host_.LessonMediaSpan())) {
         host_.showSentenceAt(1);
         voice_.VoiceSetPosition(host_.SentenceStart());
     }
@@ -224,7 +232,7 @@ bool ListeningLoop::continuousPlaying() const {
 
 void ListeningLoop::onAllReadTimer() {
     const double position = voice_.VoiceGetPosition();
-    if (position - host_.LessonMediaStart() > host_.LessonMediaSpan()) {
+    if (passed(position - host_.LessonMediaStart(), host_.LessonMediaSpan())) {
         allReadTimer_->setEnabled(false);
         voice_.VoicePause();
         readAllRunning_ = false;
@@ -251,9 +259,14 @@ void ListeningLoop::startReadAll() {
 void ListeningLoop::stopReadAll() {
     readAllRunning_ = false;
     readAllPaused_ = false;
+    // Nothing of the reading goes on: the end watch of the sentence being read, or the pause
+    // after it, would otherwise play sentence 1 again once it is shown.
+    readTimer_->setEnabled(false);
+    CloseTimer();
     voice_.VoicePause();
     host_.showSentenceAt(1);
     currentReadCount_ = 0;
+    host_.hideSentenceMarkers();
     host_.playbackChanged();
 }
 
@@ -261,10 +274,20 @@ void ListeningLoop::togglePauseReadAll() {
     if (!readAllRunning_) {
         return;
     }
+    ports::Timer& gap = *gapTimers_[static_cast<int>(RepeatFamily::All)];
     if (readAllPaused_) {
-        voice_.VoicePlay();
+        if (gapHeld_) {
+            // Paused between two plays: the pause starts again, the player stays at rest.
+            gapHeld_ = false;
+            gap.setEnabled(true);
+        } else {
+            voice_.VoicePlay();
+        }
     } else {
         voice_.VoicePause();
+        // A pause between two plays would start the next play while the reading is paused.
+        gapHeld_ = gap.isEnabled();
+        gap.setEnabled(false);
     }
     readAllPaused_ = !readAllPaused_;
     host_.playbackChanged();

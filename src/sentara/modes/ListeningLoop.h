@@ -74,7 +74,11 @@ public:
     void stopWatches();
     bool continuousPlaying() const;
 
-    // Read-all of the full-text word view.
+    // Read-all of the full-text word view: from sentence 1, each sentence played as often as the
+    // full-text family says, then the next, until the last. Stopping pauses the player, stops
+    // the watch and the pause between plays and returns to sentence 1 with every marker line of
+    // the list hidden. Pausing while a pause between plays runs holds that pause; resuming starts
+    // it again.
     void startReadAll();
     void stopReadAll();
     void togglePauseReadAll();
@@ -93,7 +97,13 @@ public:
     bool videoReadVisible() const { return videoReadVisible_; }
     void setVideoReadVisible(bool visible) { videoReadVisible_ = visible; }
 
+signals:
+    // A sentence play has reached the end of its sentence and paused (ReadTimer's end).
+    void sentencePlayEnded();
+
 private:
+    // The player has passed `end`, or stands at the end of its media and cannot pass it.
+    bool passed(double position, double end) const;
     void onReadTimer();
     void onAllReadTimer();
     void onGapTimer(RepeatFamily family);
@@ -108,6 +118,7 @@ private:
     int currentReadCount_ = 0;
     bool readAllRunning_ = false;
     bool readAllPaused_ = false;
+    bool gapHeld_ = false; // read-all paused during the pause between two plays
     bool videoReadVisible_ = true;
     QString pendingWord_;
 };

@@ -22,21 +22,26 @@ void VoiceControl::setEngine(Engine engine) {
     createPlayers();
 }
 
-void VoiceControl::createPlayers() {
+void VoiceControl::releasePlayers() {
     for (auto* player : {&sentence_, &video_, &word_}) {
         if (*player) {
             (*player)->close();
             player->reset();
         }
     }
+    sentenceSurface_ = twinSurface_ = nullptr;
+}
+
+void VoiceControl::createPlayers() {
+    releasePlayers();
     sentence_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Sentence);
     word_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Word);
     if (engine_ == Engine::Default) {
         video_ = engines_.createPlayer(engine_, ports::MediaEngines::Role::Video);
     }
-    if (sentence_) {
-        sentence_->setVideoSurface(surface_);
-    }
+    // New players draw nowhere until the surfaces of their engine are attached.
+    sentenceSurface_ = twinSurface_ = nullptr;
+    emit playersCreated();
 }
 
 bool VoiceControl::defaultEngineAvailable() {
@@ -74,7 +79,7 @@ void VoiceControl::VoiceSet(int sentenceVolume) {
             }
         }
         if (sentence_) {
-            sentence_->setVideoSurface(surface_);
+            sentence_->setVideoSurface(sentenceSurface_);
         }
     }
 }
@@ -151,15 +156,27 @@ void VoiceControl::closeSentencePlayer() {
     }
 }
 
-void VoiceControl::attachVideoSurface(QObject* surface) {
-    surface_ = surface;
-    if (sentence_) {
-        sentence_->setVideoSurface(surface);
+void VoiceControl::attachVideoSurfaces(QObject* sentenceSurface, QObject* twinSurface) {
+    if (sentence_ && sentenceSurface != sentenceSurface_) {
+        sentence_->setVideoSurface(sentenceSurface);
     }
+    if (video_ && twinSurface != twinSurface_) {
+        video_->setVideoSurface(twinSurface);
+    }
+    sentenceSurface_ = sentenceSurface;
+    twinSurface_ = twinSurface;
 }
 
 bool VoiceControl::isPlaying() const {
     return sentence_ && sentence_->state() == ports::MediaPlayer::State::Playing;
+}
+
+bool VoiceControl::atMediaEnd() const {
+    if (!sentence_ || !sentence_->hasMedia() || isPlaying()) {
+        return false;
+    }
+    const double duration = sentence_->duration();
+    return duration > 0 && sentence_->position() >= duration;
 }
 
 } // namespace sentara

@@ -43,15 +43,27 @@ public:
     void WordSoundStop();
     // Closes the backup engine's sentence player (the engine switch to the default engine).
     void closeSentencePlayer();
+    // The program ends: every player is closed and released (a backup-engine player lets go of
+    // the window it draws into before the window goes).
+    void releasePlayers();
 
-    void attachVideoSurface(QObject* surface);
+    // Where video lessons draw: the sentence player's picture and, with the default engine, the
+    // silent twin's (nullptr: nowhere). Surfaces belong to one engine: an engine switch detaches
+    // them, and playersCreated() asks for the new engine's.
+    void attachVideoSurfaces(QObject* sentenceSurface, QObject* twinSurface);
     bool isPlaying() const;
+    // The sentence player stands at the end of its media (a span that ends there is over).
+    bool atMediaEnd() const;
     QString mediaPath() const { return mediaPath_; }
 
     // The players of the active engine (nullptr when the engine has none of that role).
     ports::MediaPlayer* sentencePlayer() const { return sentence_.get(); }
     ports::MediaPlayer* videoPlayer() const { return video_.get(); }
     ports::MediaPlayer* wordPlayer() const { return word_.get(); }
+
+signals:
+    // The active engine's players have been made (at start and on an engine switch).
+    void playersCreated();
 
 private:
     void createPlayers();
@@ -62,7 +74,8 @@ private:
     std::unique_ptr<ports::MediaPlayer> sentence_;
     std::unique_ptr<ports::MediaPlayer> video_;
     std::unique_ptr<ports::MediaPlayer> word_;
-    QObject* surface_ = nullptr;
+    QObject* sentenceSurface_ = nullptr;
+    QObject* twinSurface_ = nullptr;
     QString mediaPath_;
 };
 

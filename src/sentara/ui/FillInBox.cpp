@@ -24,8 +24,13 @@ void FillInBox::showStored(const QString& owner, const QString& text, int select
 }
 
 void FillInBox::keyPressEvent(QKeyEvent* event) {
-    if (keyHook_ && keyHook_(event->key() == Qt::Key_Space || event->text() == QStringLiteral(" "),
-                             hasSelectedText())) {
+    const QString text = event->text();
+    // Only keys that type or rub out reach the drill: Shift, the arrows, Home and End move the
+    // caret or the selection and leave a too-long spelling to be corrected.
+    const bool space = event->key() == Qt::Key_Space || text == QStringLiteral(" ");
+    const bool typing =
+        space || event->key() == Qt::Key_Backspace || (!text.isEmpty() && text.front().isPrint());
+    if (keyHook_ && typing && keyHook_(space, hasSelectedText())) {
         event->accept();
         return;
     }

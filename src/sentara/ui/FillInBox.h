@@ -10,7 +10,8 @@ namespace sentara::ui {
 // The typing box of the word fill-in mode (CurrentWordWriteText), laid over the hidden word.
 // Every edit of the learner is reported at once (QLineEdit::textEdited); the drill's text
 // reaches the box only when the word, the drill's text or its emptying changed, so a render
-// never replaces typing. Each key is shown to the drill before the box handles it.
+// never replaces typing. Each key that types or rubs out is shown to the drill before the box
+// handles it.
 class FillInBox : public QLineEdit {
     Q_OBJECT
 public:

@@ -27,13 +27,7 @@ HiddenWordLine::HiddenWordLine(const QString& cellName, HiddenLook look, QWidget
     setSizePolicy(policy);
     clickTimer_.setSingleShot(true);
     clickTimer_.setInterval(QApplication::doubleClickInterval());
-    connect(&clickTimer_, &QTimer::timeout, this, [this] {
-        const int index = pendingClick_;
-        pendingClick_ = 0;
-        if (index > 0) {
-            emit wordClicked(index);
-        }
-    });
+    connect(&clickTimer_, &QTimer::timeout, this, &HiddenWordLine::flushPendingClick);
 }
 
 void HiddenWordLine::setWords(const QList<Word>& words, const QColor& keyWordColour) {
@@ -126,6 +120,15 @@ void HiddenWordLine::placeOverlay() {
     overlay_->raise();
 }
 
+void HiddenWordLine::flushPendingClick() {
+    clickTimer_.stop();
+    const int index = pendingClick_;
+    pendingClick_ = 0;
+    if (index > 0) {
+        emit wordClicked(index);
+    }
+}
+
 int HiddenWordLine::heightForWidth(int width) const {
     return layout_->heightForWidth(width);
 }
@@ -164,11 +167,19 @@ bool HiddenWordLine::eventFilter(QObject* watched, QEvent* event) {
         }
         break;
     case QEvent::MouseButtonRelease:
+        if (plainClicks_ && !words_.at(at).clickable &&
+            static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
+            flushPendingClick();
+            swallowRelease_ = false;
+            emit wordClicked(index);
+            return true;
+        }
         if (words_.at(at).clickable &&
             static_cast<QMouseEvent*>(event)->button() == Qt::LeftButton) {
             if (swallowRelease_) {
                 swallowRelease_ = false; // the release that ends a double click
             } else {
+                flushPendingClick(); // a click still waiting is not lost to the next one
                 pendingClick_ = index;
                 clickTimer_.start();
             }

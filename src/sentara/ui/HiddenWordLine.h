@@ -18,9 +18,12 @@ class FlowLayout;
 // as a bare underline under which its typing box lies. A cell keeps its word's width hidden or
 // not, so nothing moves when a word is revealed.
 //
-// Clicks: a click on a clickable word is reported only once the double-click time has passed
-// without a second click; a double click is reported alone and the clicks that belong to it are
-// not. So a double click never also climbs the hint ladder twice.
+// Clicks: a click on a clickable word is reported once the double-click time has passed without
+// a second click, or at once when another word is clicked first; a double click is reported
+// alone and the clicks that belong to it are not. So a double click never also climbs the hint
+// ladder twice. With setPlainClicks(true), a click on a word that is not clickable (punctuation,
+// a number) is reported too, at once (after a click still waiting, so the order stays the
+// learner's).
 class HiddenWordLine : public QWidget {
     Q_OBJECT
 public:
@@ -45,6 +48,7 @@ public:
     void setOverlay(QWidget* overlay, int index);
     // How long a click waits for a second click (the platform's double-click time by default).
     void setClickDelay(int ms) { clickTimer_.setInterval(ms); }
+    void setPlainClicks(bool report) { plainClicks_ = report; }
 
     bool hasHeightForWidth() const override { return true; }
     int heightForWidth(int width) const override;
@@ -62,6 +66,8 @@ protected:
 private:
     void style(QLabel* cell, const Word& word) const;
     void placeOverlay();
+    // Reports the click waiting for its double click, if any, now.
+    void flushPendingClick();
 
     QString cellName_;
     HiddenLook look_;
@@ -72,6 +78,7 @@ private:
     QTimer clickTimer_;
     int pendingClick_ = 0;
     bool swallowRelease_ = false;
+    bool plainClicks_ = false;
     QPointer<QWidget> overlay_;
     int overlayIndex_ = 0;
 };

@@ -6,6 +6,7 @@
 #include "platform/Fonts.h"
 #include "sentara/modes/WordRecall.h"
 
+#include <QMouseEvent>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -60,6 +61,14 @@ void HintCardWidget::render(const HintCardView& view, const QWidget* anchor) {
     placeBelow(anchor);
     raise();
     show();
+}
+
+void HintCardWidget::mousePressEvent(QMouseEvent* event) {
+    event->accept();
+}
+
+void HintCardWidget::mouseReleaseEvent(QMouseEvent* event) {
+    event->accept();
 }
 
 void HintCardWidget::setTextScale(double scale) {

@@ -27,6 +27,12 @@ public:
 signals:
     void readAgainClicked(); // "点击复读"
 
+protected:
+    // A click on the card is the card's: it does not reach the panel under it, where a click
+    // closes the card.
+    void mousePressEvent(QMouseEvent* event) override;
+    void mouseReleaseEvent(QMouseEvent* event) override;
+
 private:
     void applyFonts(bool phoneticGiven, bool wordGiven);
     void placeBelow(const QWidget* anchor);

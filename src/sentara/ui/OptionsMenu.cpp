@@ -63,6 +63,25 @@ void OptionsMenu::renameFamily(OptionFamily family, const QString& menuName,
     }
 }
 
+OptionsMenu* OptionsMenu::fullTextMenu(QWidget* parent) {
+    auto* menu =
+        new OptionsMenu(QStringLiteral("AllModeSet"), QStringLiteral("全文模式设置"), parent);
+    menu->addCommand(QStringLiteral("SetKeyWord"), QStringLiteral("添加/取消重点词"));
+    menu->addCommand(QStringLiteral("KeyWordColor"), QStringLiteral("设置重点词颜色"));
+    menu->addSeparator();
+    menu->addFamily(OptionFamily::AllRead);
+    menu->addFamily(OptionFamily::AllPause);
+    menu->addSeparator();
+    menu->addFamily(OptionFamily::Engine);
+    return menu;
+}
+
+OptionsMenu* OptionsMenu::coverMenu(QWidget* parent) {
+    auto* menu = new OptionsMenu(QStringLiteral("YL"), QStringLiteral("英汉互译设置"), parent);
+    menu->addFamilyEntries(OptionFamily::HideMode);
+    return menu;
+}
+
 QAction* OptionsMenu::addCommand(const QString& objectName, const QString& caption) {
     QAction* action = addAction(caption);
     action->setObjectName(objectName);
@@ -74,12 +93,22 @@ void OptionsMenu::addFamily(OptionFamily family) {
     auto* submenu = addMenu(OptionFamilies::menuCaption(family));
     submenu->setObjectName(OptionFamilies::menuName(family));
     submenu->menuAction()->setObjectName(OptionFamilies::menuName(family));
-    auto* group = new QActionGroup(submenu);
+    addEntries(submenu, family);
+    families_.insert(static_cast<int>(family), submenu);
+}
+
+void OptionsMenu::addFamilyEntries(OptionFamily family) {
+    addEntries(this, family);
+    families_.insert(static_cast<int>(family), this);
+}
+
+void OptionsMenu::addEntries(QMenu* menu, OptionFamily family) {
+    auto* group = new QActionGroup(menu);
     group->setExclusionPolicy(QActionGroup::ExclusionPolicy::None);
     QList<QAction*> actions;
     const QList<OptionEntry>& entries = OptionFamilies::entries(family);
     for (int i = 0; i < entries.size(); ++i) {
-        QAction* action = submenu->addAction(entries.at(i).caption);
+        QAction* action = menu->addAction(entries.at(i).caption);
         action->setObjectName(entries.at(i).objectName);
         action->setCheckable(true);
         group->addAction(action);
@@ -87,7 +116,6 @@ void OptionsMenu::addFamily(OptionFamily family) {
                 [this, family, i] { emit familyChosen(family, i); });
         actions.append(action);
     }
-    families_.insert(static_cast<int>(family), submenu);
     familyActions_.insert(static_cast<int>(family), actions);
 }
 

@@ -25,14 +25,21 @@ public:
 
     // The sentence view's menu "句子浏览设置".
     static OptionsMenu* sentenceMenu(QWidget* parent = nullptr);
+    // The full-text word view's menu "全文模式设置": the key-word help and colour, the full-text
+    // read count and pause, the engine.
+    static OptionsMenu* fullTextMenu(QWidget* parent = nullptr);
+    // The full-text list's menu "英汉互译设置": its three cover modes as entries of the menu.
+    static OptionsMenu* coverMenu(QWidget* parent = nullptr);
     // The dictation test's menu "听写测试设置" (WriteSet) and free spelling's "自由拼写设置"
     // (PenModeSet); their plain commands ("查看评分标准", "查看听写成绩") are entry(name).
     static OptionsMenu* dictationMenu(QWidget* parent = nullptr);
     static OptionsMenu* spellingMenu(QWidget* parent = nullptr);
 
+    // A family as a submenu, or as entries of this menu itself.
     void addFamily(OptionFamily family);
+    void addFamilyEntries(OptionFamily family);
     void addToggle(OptionToggle toggle);
-    // A plain command: the caller connects its triggered signal.
+    // A plain command; the caller connects to its triggered().
     QAction* addCommand(const QString& objectName, const QString& caption);
 
     // Check marks and captions as the session shows them.
@@ -47,6 +54,7 @@ signals:
     void toggleChosen(sentara::OptionToggle toggle);
 
 private:
+    void addEntries(QMenu* menu, OptionFamily family);
     // Gives a family's submenu and entries other names (the same family in another menu).
     void renameFamily(OptionFamily family, const QString& menuName, const QStringList& entryNames);
 

@@ -3,8 +3,10 @@
 #include "common/CourseFolder.h"
 
 #include <QFileInfo>
+#include <QHash>
 #include <QPainter>
 #include <QPainterPath>
+#include <algorithm>
 
 namespace sentara::ui::Pictures {
 
@@ -70,6 +72,35 @@ QIcon settingsIcon() {
     painter.setBrush(Qt::white);
     painter.drawEllipse(QPointF(0, 0), 2.8, 2.8);
     return QIcon(pixmap);
+}
+
+QPixmap horn(int size) {
+    static QHash<int, QPixmap> drawn;
+    if (const auto found = drawn.constFind(size); found != drawn.constEnd()) {
+        return *found;
+    }
+    QPixmap pixmap = canvas(std::max(8, size));
+    QPainter painter(&pixmap);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.scale(pixmap.width() / 16.0, pixmap.height() / 16.0);
+    QPainterPath speaker;
+    speaker.moveTo(2, 6);
+    speaker.lineTo(5, 6);
+    speaker.lineTo(9, 2.5);
+    speaker.lineTo(9, 13.5);
+    speaker.lineTo(5, 10);
+    speaker.lineTo(2, 10);
+    speaker.closeSubpath();
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(0x2F, 0x6D, 0xB5));
+    painter.drawPath(speaker);
+    painter.setBrush(Qt::NoBrush);
+    painter.setPen(QPen(QColor(0x2F, 0x6D, 0xB5), 1.3, Qt::SolidLine, Qt::RoundCap));
+    painter.drawArc(QRectF(7, 5, 5, 6), -60 * 16, 120 * 16);
+    painter.drawArc(QRectF(7, 2.5, 8, 11), -60 * 16, 120 * 16);
+    painter.end();
+    drawn.insert(size, pixmap);
+    return pixmap;
 }
 
 QPixmap fromCourse(const common::CourseFolder& folder, const QString& name) {

@@ -16,6 +16,8 @@ namespace Pictures {
 QIcon bookIcon();
 QIcon lessonIcon();
 QIcon settingsIcon();
+// A sentence's horn (a loudspeaker), `size` pixels square.
+QPixmap horn(int size);
 // The check-box picture: a course picture when the course has it, else a drawn box.
 QPixmap check(const common::CourseFolder& folder, bool on);
 // A course picture; a null pixmap when the file is missing or unreadable.

@@ -45,6 +45,8 @@ RecallPanel::RecallPanel(SentaraSession& session, QWidget* parent)
     auto* frameLayout = new QVBoxLayout(frame);
     words_ = new HiddenWordLine(QStringLiteral("ClickWordLabel"), HiddenWordLine::HiddenLook::Box,
                                 frame);
+    // A click on punctuation is a click on a word too: the word clicked next starts afresh.
+    words_->setPlainClicks(true);
     frameLayout->addWidget(words_);
 
     instruction_ = label(QStringLiteral("ClickWordTipLabel"),

@@ -2,9 +2,14 @@
 
 #include "ScreenshotTour.h"
 
+#include "common/CourseContent.h"
 #include "sentara/course/SentaraSession.h"
 #include "sentara/dictation/FillIn.h"
+#include "sentara/modes/VideoMode.h"
+#include "sentara/modes/VoiceRecording.h"
 #include "sentara/modes/WordRecall.h"
+
+#include <algorithm>
 
 namespace sentara::ui {
 
@@ -19,6 +24,37 @@ QList<int> clickableWords(const WordRecallView& view) {
         }
     }
     return words;
+}
+
+// The catalogue node of the video course's first lesson (0 without one).
+int videoLessonNode(const SentaraSession& session) {
+    for (const CatalogueBookView& book : session.catalogue().books) {
+        if (book.title == session.content().videoCourseTitle) {
+            return book.bookNode + 1;
+        }
+    }
+    return 0;
+}
+
+// The video course, after the other pictures: the video mode playing with the progress strip's
+// tip, the floating video window over the sentence view, the voice view while recording.
+void stageVideoScenes(ScreenshotTour& tour, SentaraSession& session) {
+    if (videoLessonNode(session) == 0) {
+        return;
+    }
+    tour.addShot(5, QString(), [&session] {
+        session.TreeView1_NodeClick(videoLessonNode(session));
+        session.TabImage_Click(5);
+        session.videoMode().playOn();
+        session.videoMode().hoverSegment(std::min(4, session.SentenceCount()));
+    });
+    tour.addShot(
+        2, QStringLiteral("videowindow"), [&session] { session.SenPlayCommand_Click(); },
+        ScreenshotTour::Capture::WithOwnedWindows);
+    tour.addShot(6, QStringLiteral("recording"), [&session] {
+        session.voiceRecording().record();
+        session.voiceRecording().playModel(); // the microphone hears the sentence
+    });
 }
 
 } // namespace
@@ -54,6 +90,7 @@ void stageScreenshotScenes(ScreenshotTour& tour, SentaraSession& session) {
             }
         }
     });
+    stageVideoScenes(tour, session);
 }
 
 } // namespace sentara::ui

@@ -6,6 +6,7 @@
 
 #include <QDir>
 #include <QPixmap>
+#include <QScreen>
 #include <QTimer>
 
 namespace sentara::ui {
@@ -26,10 +27,27 @@ void ScreenshotTour::prepare(int mode, std::function<void()> step) {
     }
 }
 
-void ScreenshotTour::addShot(int mode, const QString& suffix, std::function<void()> step) {
+void ScreenshotTour::addShot(int mode, const QString& suffix, std::function<void()> step,
+                             Capture capture) {
     QString name = fileName(mode);
-    name.insert(name.size() - 4, QLatin1Char('-') + suffix);
-    shots_.append({mode, name, std::move(step)});
+    if (!suffix.isEmpty()) {
+        name.insert(name.size() - 4, QLatin1Char('-') + suffix);
+    }
+    shots_.append({mode, name, std::move(step), capture});
+}
+
+QPixmap ScreenshotTour::picture(Capture capture) const {
+    if (capture == Capture::Window) {
+        return window_.grab();
+    }
+    // Windows of their own are not in a grab of the main window: take the screen around them.
+    QRect area = window_.frameGeometry();
+    for (const QWidget* owned : window_.findChildren<QWidget*>()) {
+        if (owned->isWindow() && owned->isVisible()) {
+            area = area.united(owned->frameGeometry());
+        }
+    }
+    return window_.screen()->grabWindow(0, area.x(), area.y(), area.width(), area.height());
 }
 
 QString ScreenshotTour::fileName(int mode) {
@@ -48,7 +66,7 @@ void ScreenshotTour::start(int settleMs) {
 void ScreenshotTour::visit(int position) {
     if (position > 0) {
         const QString path = QDir(folder_).filePath(shots_.at(position - 1).fileName);
-        if (window_.grab().save(path)) {
+        if (picture(shots_.at(position - 1).capture).save(path)) {
             ++saved_;
         }
     }

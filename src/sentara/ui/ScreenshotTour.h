@@ -2,6 +2,7 @@
 
 #include <QList>
 #include <QObject>
+#include <QPixmap>
 #include <QString>
 #include <functional>
 
@@ -25,9 +26,13 @@ public:
     // Runs `step` once the tour has switched to `mode`, before its picture is taken (hints
     // given, a word typed).
     void prepare(int mode, std::function<void()> step);
-    // One more picture of `mode` after the others, "<folder>/sentara-<n>-<name>-<suffix>.png",
-    // taken after `step`.
-    void addShot(int mode, const QString& suffix, std::function<void()> step);
+    // What a picture shows: the main window, or the screen around it and the windows it owns
+    // (the floating video window).
+    enum class Capture { Window, WithOwnedWindows };
+    // One more picture of `mode` after the others, "<folder>/sentara-<n>-<name>-<suffix>.png"
+    // ("<folder>/sentara-<n>-<name>.png" without a suffix), taken after `step`.
+    void addShot(int mode, const QString& suffix, std::function<void()> step,
+                 Capture capture = Capture::Window);
 
     void start(int settleMs = 600);
     static QString fileName(int mode);
@@ -40,9 +45,11 @@ private:
         int mode = 0;
         QString fileName;
         std::function<void()> step;
+        Capture capture = Capture::Window;
     };
 
     void visit(int position);
+    QPixmap picture(Capture capture) const;
 
     SentaraSession& session_;
     SentaraWindow& window_;

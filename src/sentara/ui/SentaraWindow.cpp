@@ -2,27 +2,40 @@
 
 #include "CatalogueTree.h"
 #include "ClickableLabel.h"
+#include "CoverListPanel.h"
 #include "DictationPanel.h"
 #include "EngineChooser.h"
 #include "FillInPanel.h"
+#include "FullTextWiring.h"
+#include "FullTextWordPanel.h"
 #include "ModeTabBar.h"
 #include "NoteBox.h"
 #include "OptionsMenu.h"
 #include "PlaceholderPanel.h"
 #include "RecallPanel.h"
+#include "RecorderBar.h"
 #include "ResultsPanel.h"
 #include "SentencePanel.h"
 #include "SpellingPanel.h"
 #include "StoredColour.h"
+#include "VideoArea.h"
+#include "VideoFrameView.h"
+#include "VideoPanel.h"
+#include "VideoWindow.h"
 #include "VoicePanel.h"
 #include "WordPanelWidget.h"
 
 #include "sentara/course/SentaraSession.h"
 #include "sentara/dictation/DictationTest.h"
 #include "sentara/dictation/ResultsReport.h"
+#include "sentara/modes/CoverPractice.h"
+#include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/SentenceBrowsing.h"
+#include "sentara/modes/VideoMode.h"
+#include "sentara/modes/VoiceRecording.h"
 #include "sentara/modes/WordPanel.h"
 
+#include <QAction>
 #include <QApplication>
 #include <QCloseEvent>
 #include <QHBoxLayout>
@@ -35,6 +48,7 @@
 #include <QStackedWidget>
 #include <QToolTip>
 #include <QVBoxLayout>
+#include <QVideoSink>
 
 namespace sentara::ui {
 
@@ -115,16 +129,25 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     panelPalette.setColor(QPalette::Window, textPanelColour());
     stack_->setPalette(panelPalette);
     sentence_ = new SentencePanel(folder_, stack_);
-    voice_ = new VoicePanel(stack_);
+    voice_ = new VoicePanel(session_.voiceRecording(), stack_);
+    video_ = new VideoPanel(session_, folder_, stack_);
     recall_ = new RecallPanel(session_, stack_);
     fillIn_ = new FillInPanel(session_, stack_);
+    fullText_ = new FullTextWordPanel(folder_, stack_);
+    cover_ = new CoverListPanel(stack_);
     dictation_ = new DictationPanel(session_.dictation(), stack_);
     spelling_ = new SpellingPanel(session_.freeSpelling(), folder_, stack_);
     for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
-        if (mode == 2) {
+        if (mode == 1) {
+            stack_->addWidget(fullText_);
+        } else if (mode == 3) {
+            stack_->addWidget(cover_);
+        } else if (mode == 2) {
             stack_->addWidget(sentence_);
         } else if (mode == 4) {
             stack_->addWidget(dictation_);
+        } else if (mode == 5) {
+            stack_->addWidget(video_);
         } else if (mode == 6) {
             stack_->addWidget(voice_);
         } else if (mode == 7) {
@@ -151,7 +174,14 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     setCentralWidget(central);
 
     sentenceMenu_ = OptionsMenu::sentenceMenu(this);
+    fullTextMenu_ = OptionsMenu::fullTextMenu(this);
+    coverMenu_ = OptionsMenu::coverMenu(this);
     wordPanel_ = new WordPanelWidget(this);
+    videoWindow_ = new VideoWindow(this);
+    videoOpenClose_ = new QAction(this);
+    videoOpenClose_->setObjectName(QStringLiteral("VideoOpenClose"));
+    // The full-text menu's last entry: the floating video window put away or brought back.
+    fullTextMenu_->addAction(videoOpenClose_);
     results_ = new ResultsPanel(session_.results(), this);
     connectPanels();
     connectDictation();
@@ -172,6 +202,8 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
 
 SentaraWindow::~SentaraWindow() {
     qApp->removeEventFilter(this);
+    // The players outlive the window: they must not draw into its surfaces once they are gone.
+    session_.setVideoSurfaces(nullptr);
 }
 
 QColor SentaraWindow::textPanelColour() {
@@ -250,7 +282,7 @@ void SentaraWindow::connectPanels() {
     connect(wordPanel_, &WordPanelWidget::dictionaryLinkClicked, this,
             [this] { session_.wordPanel().openOnlineDictionary(); });
     connect(sentence_, &SentencePanel::segmentClicked, this,
-            [this](int sentence) { session_.Label3_Click(sentence); });
+            [this](int sentence) { session_.videoMode().playOnFromSegment(sentence); });
     connect(sentence_, &SentencePanel::segmentHovered, this, [this](int sentence) {
         const QList<SentenceItem> sentences = session_.view().lesson.sentences;
         if (sentence >= 1 && sentence <= sentences.size()) {
@@ -265,11 +297,17 @@ void SentaraWindow::connectPanels() {
     connect(voice_, &VoicePanel::firstClicked, this, [this] { session_.SenBegainCommand_Click(); });
     connect(voice_, &VoicePanel::backClicked, this, [this] { session_.SenBackCommand_Click(); });
     connect(voice_, &VoicePanel::nextClicked, this, [this] { session_.SenNextCommand_Click(); });
+    VideoMode& video = session_.videoMode();
+    connect(videoWindow_, &VideoWindow::closeClicked, this,
+            [&video] { video.closeFloatingWindow(); });
+    connect(videoOpenClose_, &QAction::triggered, this, [&video] { video.toggleFloatingWindow(); });
+    session_.setVideoSurfaces(this);
 
     connect(sentenceMenu_, &OptionsMenu::familyChosen, this,
             [this](OptionFamily family, int index) { session_.selectOption(family, index); });
     connect(sentenceMenu_, &OptionsMenu::toggleChosen, this,
             [this](OptionToggle toggle) { session_.toggleOption(toggle); });
+    wireFullTextPanels(session_, fullText_, fullTextMenu_, cover_, coverMenu_, this);
 }
 
 void SentaraWindow::connectDictation() {
@@ -326,6 +364,20 @@ void SentaraWindow::render() {
     voice_->render(view.sentence);
     recall_->render(view);
     fillIn_->render(view, keyWordColour);
+    voice_->recorder()->render(session_.voiceRecording().view());
+    const VideoView video = session_.videoMode().view();
+    video_->setLessonTitle(view.lesson.title);
+    video_->render(video, keyWordColour);
+    videoWindow_->render(video);
+    videoOpenClose_->setText(video.menuEntryCaption);
+    videoOpenClose_->setVisible(video.menuEntryVisible);
+    fullText_->setLessonTitle(view.lesson.title);
+    fullText_->render(session_.fullText().view(), keyWordColour, view.mode.textPanelsMoved);
+    cover_->setLessonTitle(view.lesson.title);
+    cover_->render(session_.coverPractice().view(), view.mode.textPanelsMoved,
+                   view.mode.sentencePanelTop);
+    fullTextMenu_->render(view.options);
+    coverMenu_->render(view.options);
     dictation_->setLessonTitle(view.lesson.title);
     dictation_->render();
     spelling_->setLessonTitle(view.lesson.title);
@@ -348,6 +400,16 @@ QWidget* SentaraWindow::modePanel(int mode) const {
     return mode >= 1 && mode <= stack_->count() ? stack_->widget(mode - 1) : nullptr;
 }
 
+QObject* SentaraWindow::surface(ports::MediaEngines::Engine engine, Place place) const {
+    const bool backup = engine == ports::MediaEngines::Engine::Backup;
+    if (place == Place::ModeArea) {
+        return backup ? static_cast<QObject*>(video_->area()->nativeSurface())
+                      : video_->area()->frames()->sink();
+    }
+    // The backup engine has no floating window.
+    return backup ? nullptr : videoWindow_->frames()->sink();
+}
+
 bool SentaraWindow::hasView(int mode) const {
     QWidget* panel = modePanel(mode);
     return panel && !qobject_cast<PlaceholderPanel*>(panel);
@@ -358,6 +420,10 @@ void SentaraWindow::applyFocus(FocusTarget target) {
         sentence_->focusNote();
     } else if (target == FocusTarget::FillInInput) {
         fillIn_->focusInput();
+    } else if (target == FocusTarget::FullTextSearch) {
+        fullText_->focusSearch();
+    } else if (target == FocusTarget::ListSearch) {
+        cover_->focusSearch();
     } else if (target == FocusTarget::DictationInput) {
         dictation_->focusBox();
     } else if (target == FocusTarget::SpellingInput) {
@@ -393,6 +459,9 @@ void SentaraWindow::setTextScale(double scale) {
     voice_->setTextScale(scale);
     recall_->setTextScale(scale);
     fillIn_->setTextScale(scale);
+    video_->setTextScale(scale);
+    fullText_->setTextScale(scale);
+    cover_->setTextScale(scale);
     dictation_->setTextScale(scale);
     spelling_->setTextScale(scale);
     results_->setTextScale(scale);
@@ -425,6 +494,19 @@ void SentaraWindow::closeEvent(QCloseEvent* event) {
     }
     shutdownOnce();
     event->accept();
+}
+
+void SentaraWindow::changeEvent(QEvent* event) {
+    QMainWindow::changeEvent(event);
+    if (event->type() != QEvent::WindowStateChange) {
+        return;
+    }
+    const auto* change = static_cast<QWindowStateChangeEvent*>(event);
+    if (isMinimized()) {
+        session_.videoMode().mainWindowMinimized();
+    } else if (change->oldState().testFlag(Qt::WindowMinimized)) {
+        session_.videoMode().mainWindowRestored();
+    }
 }
 
 bool SentaraWindow::eventFilter(QObject* watched, QEvent* event) {

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "common/ports/VideoSurfaces.h"
 #include "sentara/course/SessionView.h"
 
 #include <QMainWindow>
 
+class QAction;
 class QStackedWidget;
 class QLabel;
 class QPushButton;
@@ -21,23 +23,29 @@ namespace sentara::ui {
 
 class CatalogueTree;
 class ClickableLabel;
+class CoverListPanel;
 class DictationPanel;
 class ResultsPanel;
 class SpellingPanel;
 class EngineChooser;
 class FillInPanel;
+class FullTextWordPanel;
 class ModeTabBar;
 class OptionsMenu;
 class PlaceholderPanel;
 class RecallPanel;
 class SentencePanel;
+class VideoPanel;
+class VideoWindow;
 class VoicePanel;
 class WordPanelWidget;
 
 // The main window: the catalogue on the left, the mode tabs and one panel per study mode on the
 // right. It renders the session's view and forwards the learner's clicks, keys and menu commands
 // to the session. However it closes, the session shuts down once (which writes the settings).
-class SentaraWindow : public QMainWindow {
+// It hosts the places where video lessons are seen (the video mode's area, the floating video
+// window); the session decides which player draws where and which is seen.
+class SentaraWindow : public QMainWindow, public ports::VideoSurfaces {
     Q_OBJECT
 public:
     SentaraWindow(SentaraSession& session, const common::CourseFolder& folder,
@@ -60,7 +68,16 @@ public:
     VoicePanel* voicePanel() const { return voice_; }
     RecallPanel* recallPanel() const { return recall_; }
     FillInPanel* fillInPanel() const { return fillIn_; }
+    VideoPanel* videoPanel() const { return video_; }
+    VideoWindow* videoWindow() const { return videoWindow_; }
+    // The full-text menu's "关闭视频"/"打开视频" entry (VideoOpenClose, after "选择发音引擎"):
+    // its caption and visibility follow the video mode; the full-text view's menu adds it.
+    QAction* videoOpenCloseAction() const { return videoOpenClose_; }
     OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
+    FullTextWordPanel* fullTextPanel() const { return fullText_; }
+    CoverListPanel* coverPanel() const { return cover_; }
+    OptionsMenu* fullTextMenu() const { return fullTextMenu_; }
+    OptionsMenu* coverMenu() const { return coverMenu_; }
     EngineChooser* engineChooser() const { return engine_; }
     WordPanelWidget* wordPanel() const { return wordPanel_; }
     DictationPanel* dictationPanel() const { return dictation_; }
@@ -75,9 +92,12 @@ public:
     // The colour behind the catalogue and the text panels.
     static QColor textPanelColour();
 
+    QObject* surface(ports::MediaEngines::Engine engine, Place place) const override;
+
 protected:
     void closeEvent(QCloseEvent* event) override;
     bool eventFilter(QObject* watched, QEvent* event) override;
+    void changeEvent(QEvent* event) override;
 
 private:
     void buildTopBar(QWidget* parent, QVBoxLayout* column);
@@ -95,8 +115,15 @@ private:
     VoicePanel* voice_;
     RecallPanel* recall_;
     FillInPanel* fillIn_;
+    VideoPanel* video_;
+    VideoWindow* videoWindow_ = nullptr;
+    QAction* videoOpenClose_ = nullptr;
     QList<PlaceholderPanel*> placeholders_;
     OptionsMenu* sentenceMenu_;
+    FullTextWordPanel* fullText_;
+    CoverListPanel* cover_;
+    OptionsMenu* fullTextMenu_ = nullptr;
+    OptionsMenu* coverMenu_ = nullptr;
     DictationPanel* dictation_;
     SpellingPanel* spelling_;
     ResultsPanel* results_ = nullptr;

@@ -1,6 +1,7 @@
 #include "VoicePanel.h"
 
 #include "PanelWidgets.h"
+#include "RecorderBar.h"
 #include "platform/Fonts.h"
 #include "sentara/course/SessionView.h"
 
@@ -24,7 +25,7 @@ QLabel* textLine(const QString& name, QWidget* parent) {
 
 } // namespace
 
-VoicePanel::VoicePanel(QWidget* parent) : QWidget(parent) {
+VoicePanel::VoicePanel(VoiceRecording& recording, QWidget* parent) : QWidget(parent) {
     setObjectName(QStringLiteral("VoiceModePicture"));
     title_ = label(QStringLiteral("VoiceTitleLabel"), {}, this);
 
@@ -53,12 +54,15 @@ VoicePanel::VoicePanel(QWidget* parent) : QWidget(parent) {
         buttons->addWidget(button);
     }
     buttons->addStretch(1);
+    recorder_ = new RecorderBar(recording, this);
 
     auto* column = new QVBoxLayout(this);
     column->addWidget(title_);
     column->addWidget(card, 1);
     column->addWidget(counter_);
     column->addLayout(buttons);
+    column->addSpacing(8);
+    column->addWidget(recorder_);
     setTextScale(1.0);
 
     connect(first_, &QPushButton::clicked, this, &VoicePanel::firstClicked);
@@ -84,6 +88,7 @@ void VoicePanel::setTextScale(double scale) {
     setPointSize(english_, 20 * scale, false, platform::Fonts::wordFamily());
     setPointSize(chinese_, 16 * scale);
     setPointSize(counter_, 10.5 * scale);
+    recorder_->setTextScale(scale);
 }
 
 } // namespace sentara::ui

@@ -9,6 +9,7 @@
 #include <QCursor>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QLayout>
 #include <QVBoxLayout>
 #include <algorithm>
 
@@ -63,6 +64,11 @@ void WordPanelWidget::render(const WordPanelView& view) {
     phonetic_->setText(view.phonetic);
     phonetic_->setVisible(!view.phonetic.isEmpty());
     meaning_->setText(view.meaning);
+    // Labels that have never been on screen do not tell their layouts that their text changed:
+    // without this the panel could open at the size of an earlier, shorter word.
+    for (QLayout* layout : findChildren<QLayout*>()) {
+        layout->invalidate();
+    }
     if (view.visible && view.showCount != shownCount_) {
         adjustSize();
         placeNearPointer();

@@ -1,4 +1,5 @@
 #include "DictationScreenshots.h"
+#include "FullTextScenes.h"
 #include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
 #include "SentaraWindow.h"
@@ -78,7 +79,8 @@ int main(int argc, char* argv[]) {
     if (!screenshotDir.isEmpty()) {
         QList<int> modes;
         for (int mode = 1; mode <= 9; ++mode) {
-            if (window.hasView(mode)) {
+            // The video mode is pictured with the video course, after the others.
+            if (mode != 5 && window.hasView(mode)) {
                 modes << mode;
             }
         }
@@ -86,6 +88,7 @@ int main(int argc, char* argv[]) {
             new sentara::ui::ScreenshotTour(session, window, screenshotDir, modes, &window);
         sentara::ui::stageScreenshotScenes(*tour, session);
         sentara::ui::stageDictationScreenshots(*tour, session, window);
+        sentara::ui::addFullTextScenes(*tour, session, window);
         QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();

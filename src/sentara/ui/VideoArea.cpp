@@ -1,0 +1,54 @@
+#include "VideoArea.h"
+
+#include "VideoFrameView.h"
+
+#include <QMouseEvent>
+#include <QPalette>
+#include <QStackedLayout>
+
+namespace sentara::ui {
+
+VideoArea::VideoArea(QWidget* parent) : QWidget(parent) {
+    setObjectName(QStringLiteral("Picture9"));
+    setMouseTracking(true);
+    setCursor(Qt::PointingHandCursor);
+    setToolTip(QStringLiteral("点击画面播放或暂停"));
+    frames_ = new VideoFrameView(this);
+    frames_->setObjectName(QStringLiteral("VoiceForm"));
+    native_ = new QWidget(this);
+    native_->setObjectName(QStringLiteral("MMControl2"));
+    native_->setAttribute(Qt::WA_NativeWindow);
+    native_->setAutoFillBackground(true);
+    QPalette black = native_->palette();
+    black.setColor(QPalette::Window, Qt::black);
+    native_->setPalette(black);
+    for (QWidget* picture : {static_cast<QWidget*>(frames_), native_}) {
+        // Clicks and moves on the picture reach the area (the pictures ignore them).
+        picture->setMouseTracking(true);
+    }
+    stack_ = new QStackedLayout(this);
+    stack_->setContentsMargins(0, 0, 0, 0);
+    stack_->addWidget(frames_);
+    stack_->addWidget(native_);
+    setMinimumSize(160, 90);
+}
+
+void VideoArea::showNativePicture(bool native) {
+    stack_->setCurrentWidget(native ? native_ : static_cast<QWidget*>(frames_));
+}
+
+bool VideoArea::showsNativePicture() const {
+    return stack_->currentWidget() == native_;
+}
+
+void VideoArea::mouseReleaseEvent(QMouseEvent* event) {
+    if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint())) {
+        emit clicked();
+    }
+}
+
+void VideoArea::mouseMoveEvent(QMouseEvent*) {
+    emit pointerMoved();
+}
+
+} // namespace sentara::ui

@@ -1,0 +1,41 @@
+#pragma once
+
+#include <QWidget>
+
+class QStackedLayout;
+
+namespace sentara::ui {
+
+class VideoFrameView;
+
+// The video area of the video mode (Picture9): the default engine's picture (frames from a
+// sink) or the backup engine's, drawn by the player into a native window. Reports a click on
+// the picture and the pointer moving over it.
+class VideoArea : public QWidget {
+    Q_OBJECT
+public:
+    explicit VideoArea(QWidget* parent = nullptr);
+
+    // Which engine's picture is shown.
+    void showNativePicture(bool native);
+    bool showsNativePicture() const;
+
+    VideoFrameView* frames() const { return frames_; }
+    // Where the backup engine draws (a native window).
+    QWidget* nativeSurface() const { return native_; }
+
+signals:
+    void clicked();
+    void pointerMoved();
+
+protected:
+    void mouseReleaseEvent(QMouseEvent* event) override;
+    void mouseMoveEvent(QMouseEvent* event) override;
+
+private:
+    QStackedLayout* stack_;
+    VideoFrameView* frames_;
+    QWidget* native_;
+};
+
+} // namespace sentara::ui

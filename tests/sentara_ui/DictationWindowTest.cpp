@@ -111,6 +111,7 @@ TEST_F(DictationWindowTest, FinishingASentenceShowsItsPassAndTheResultsListIt) {
 
     // Clearing the lesson: no question, the panel closes, the file holds no pass.
     click(panel->findChild<QToolButton*>(QStringLiteral("Image1")));
+    EXPECT_TRUE(passed->selectedItems().isEmpty()) << "the lists are filled afresh";
     click(results->findChild<QPushButton*>(QStringLiteral("ClearResultsCommand")));
     EXPECT_FALSE(results->isVisible());
     EXPECT_EQ(run.dialogs.messages().size(), 1);

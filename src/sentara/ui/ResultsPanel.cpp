@@ -141,6 +141,10 @@ QListWidget* ResultsPanel::list(int number) const {
 void ResultsPanel::render() {
     const ResultsView view = report_.view();
     if (!view.visible) {
+        // The next opening lists everything afresh, without the row clicked last selected.
+        for (QListWidget* list : lists_) {
+            list->clear();
+        }
         hide();
         return;
     }

@@ -53,7 +53,14 @@ QStringList blanks(const DictationTest& test) {
 
 void stageDictationScreenshots(ScreenshotTour& tour, SentaraSession& session,
                                SentaraWindow& window) {
-    tour.prepare(4, [&session, &window] {
+    // Taken after every other picture, so that the sentence passed here, the free-spelling tab and
+    // the open results do not show in the other pictures; each replaces the plain picture of its
+    // mode. They start from the first sentence of the catalogue's first lesson.
+    tour.addShot(4, QString(), [&session, &window] {
+        if (!session.catalogue().books.isEmpty()) {
+            session.TreeView1_NodeClick(session.catalogue().books.front().bookNode + 1);
+            session.SenBegainCommand_Click();
+        }
         TypedInputBox* box = window.dictationPanel()->box();
         // The first sentence whole; its pass message is closed as a learner closes it.
         QTimer::singleShot(kCloseMessageMs, &window, [] {
@@ -73,7 +80,7 @@ void stageDictationScreenshots(ScreenshotTour& tour, SentaraSession& session,
             typeInto(box, next.at(1).left(2));
         }
     });
-    tour.prepare(7, [&session, &window] {
+    tour.addShot(7, QString(), [&session, &window] {
         session.selectOption(OptionFamily::DictationMode, 0); // "自由拼写模式": its own tab
         TypedInputBox* box = window.spellingPanel()->box();
         QString english = session.freeSpelling().view().englishLine;

@@ -87,8 +87,8 @@ int main(int argc, char* argv[]) {
         auto* tour =
             new sentara::ui::ScreenshotTour(session, window, screenshotDir, modes, &window);
         sentara::ui::stageScreenshotScenes(*tour, session);
-        sentara::ui::stageDictationScreenshots(*tour, session, window);
         sentara::ui::addFullTextScenes(*tour, session, window);
+        sentara::ui::stageDictationScreenshots(*tour, session, window);
         QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();

@@ -125,6 +125,16 @@ QString CourseFolder::bookListFile(const QString& book) const {
     return resolve(QStringLiteral("SETTING/BookList/") + book + QStringLiteral(".dat"));
 }
 
+bool CourseFolder::isPresent(QString* error) const {
+    if (QFileInfo(root_).isDir()) {
+        return true;
+    }
+    if (error) {
+        *error = QStringLiteral("课程文件夹“%1”已不存在（可能已被移走或删除），设置没有保存。").arg(root_);
+    }
+    return false;
+}
+
 QString CourseFolder::resultsFile(const QString& book) const {
     return resolve(QStringLiteral("SETTING/Results/") + book + QStringLiteral(".dat"));
 }

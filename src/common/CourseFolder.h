@@ -23,6 +23,9 @@ public:
     QString root() const { return root_; }
     // The folder of the executables (the course folder unless another one was chosen).
     QString programDir() const { return programDir_; }
+    // Whether the folder is still there; a folder that was moved, deleted or unplugged while a
+    // program ran is never made anew by a save. *error then says so.
+    bool isPresent(QString* error = nullptr) const;
 
     // Resolves a path relative to the root; components are separated by "/" or "\".
     QString resolve(const QString& relative) const;

@@ -68,10 +68,15 @@ WordToken WordToken::toggledKeyWord() const {
     if (second < 0)
         return *this; // not a word with a LookupForm: nothing to mark
     QString text = raw;
-    if (isKeyWord())
-        text.remove(second + 1, 1);
-    else
+    if (isKeyWord()) {
+        // A marker doubled by another tool goes too, so the word is no longer a key word.
+        qsizetype end = second + 1;
+        while (end < text.size() && text.at(end) == QChar(kKeyWordMarker))
+            ++end;
+        text.remove(second + 1, end - second - 1);
+    } else {
         text.insert(second + 1, QChar(kKeyWordMarker));
+    }
     return WordToken{text};
 }
 
@@ -171,6 +176,18 @@ QString rebuild(const QList<SentenceRecord>& records) {
     for (const SentenceRecord& record : records)
         text += record.raw + u'*';
     return text;
+}
+
+Frame frameOf(const QString& text) {
+    const qsizetype first = text.indexOf(u'*');
+    if (first < 0) {
+        return {text, QString()};
+    }
+    return {text.left(first), text.mid(text.lastIndexOf(u'*') + 1)};
+}
+
+QString rebuild(const QList<SentenceRecord>& records, const Frame& frame) {
+    return frame.before + rebuild(records) + frame.after;
 }
 
 int sentenceCount(const QString& text) {

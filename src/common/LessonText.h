@@ -17,7 +17,8 @@ struct WordToken {
     QString lookupForm() const; // text between the first two "$" (or to the end without a second)
     bool isKeyWord() const;     // the marker follows the second "$"
     // The token with its key-word marker added (right after the second "$") or removed (the
-    // marker after the second "$" deleted); unchanged when the token has no second "$".
+    // marker after the second "$" deleted, and any further one right after it, so the word
+    // is no longer a key word); unchanged when the token has no second "$".
     WordToken toggledKeyWord() const;
 };
 
@@ -63,6 +64,16 @@ namespace LessonText {
 QList<SentenceRecord> split(const QString& text);
 // "*" + record 1 + "*" + ... + record N + "*".
 QString rebuild(const QList<SentenceRecord>& records);
+// The text before the first "*" and after the last one: never in a course's own files, but in a
+// damaged one (a file cut off inside a sentence). A rewrite keeps it, so nothing is lost.
+struct Frame {
+    QString before;
+    QString after;
+};
+Frame frameOf(const QString& text);
+// frame.before + rebuild(records) + frame.after: for a text with at least one "*",
+// rebuild(split(text), frameOf(text)) is the text itself.
+QString rebuild(const QList<SentenceRecord>& records, const Frame& frame);
 // Number of "*" minus one (0 for a text without any).
 int sentenceCount(const QString& text);
 // Number of key-word markers in the text.

@@ -6,6 +6,9 @@ namespace platform {
 
 namespace {
 
+constexpr int kMaxChannels = 32;
+constexpr int kMaxSampleRate = 768000;
+
 void put16(QByteArray& out, quint16 value) {
     char bytes[2];
     qToLittleEndian(value, bytes);
@@ -60,8 +63,14 @@ std::optional<WavHeader> WavHeader::read(QIODevice& device) {
             return std::nullopt;
         }
         const quint32 length = qFromLittleEndian<quint32>(chunk.constData() + 4);
+        // A chunk that claims more bytes than the file holds is damaged.
+        const qint64 padded = qint64(length) + (length & 1);
+        const qint64 available = device.size() - device.pos();
         if (chunk.startsWith("fmt ")) {
-            const QByteArray format = device.read(length + (length & 1));
+            if (padded > available && length > available) {
+                return std::nullopt;
+            }
+            const QByteArray format = device.read(std::min(padded, available));
             if (format.size() < 16 || qFromLittleEndian<quint16>(format.constData()) != 1) {
                 return std::nullopt;
             }
@@ -69,15 +78,22 @@ std::optional<WavHeader> WavHeader::read(QIODevice& device) {
             header.sampleRate =
                 static_cast<int>(qFromLittleEndian<quint32>(format.constData() + 4));
             header.bitsPerSample = qFromLittleEndian<quint16>(format.constData() + 14);
+            // Values no sound card plays are a damaged header, not a format to honour.
+            const bool playable = header.channels >= 1 && header.channels <= kMaxChannels &&
+                                  header.sampleRate >= 1 && header.sampleRate <= kMaxSampleRate &&
+                                  header.bitsPerSample >= 8 && header.bitsPerSample <= 32 &&
+                                  header.bitsPerSample % 8 == 0;
+            if (!playable) {
+                return std::nullopt;
+            }
             haveFormat = true;
         } else if (chunk.startsWith("data")) {
             if (!haveFormat) {
                 return std::nullopt;
             }
-            const qint64 available = device.size() - device.pos();
             header.dataBytes = static_cast<quint32>(std::min<qint64>(length, available));
             return header;
-        } else if (!device.seek(device.pos() + length + (length & 1))) {
+        } else if (padded > available || !device.seek(device.pos() + padded)) {
             return std::nullopt;
         }
     }

@@ -20,7 +20,9 @@ struct WavHeader {
     double seconds() const;
 
     // Reads the format and finds the data chunk of a PCM WAV file; the device is left at the
-    // first sample. nullopt when it is not PCM WAV.
+    // first sample. nullopt when it is not PCM WAV, when its format has values no sound card
+    // plays, or when a chunk before the data claims more bytes than the file holds; the data
+    // it announces are cut to what the file holds.
     static std::optional<WavHeader> read(QIODevice& device);
 };
 

@@ -89,6 +89,8 @@ TEST(LessonText, KeyWordToggleInsertsAndRemovesTheMarkerInPlace) {
     EXPECT_EQ(WordToken{"Hi$hi$◆"}.toggledKeyWord().raw, "Hi$hi$");
     EXPECT_EQ(WordToken{"!"}.toggledKeyWord().raw, "!");         // plain token
     EXPECT_EQ(WordToken{"Hi$hi"}.toggledKeyWord().raw, "Hi$hi"); // no second "$"
+    // A marker doubled by another tool: one click unmarks the word (found by fuzzing).
+    EXPECT_EQ(WordToken{"Hi$hi$◆◆x"}.toggledKeyWord().raw, "Hi$hi$x");
 
     const SentenceRecord record{QStringLiteral("^Hi$hi$^!^#嗨#0#1#note#1#tail")};
     const SentenceRecord marked = record.withKeyWordToggled(0);
@@ -170,4 +172,16 @@ TEST(LessonText, MalformedRecordsReadWhatIsThereAndAreRepairedOnRewrite) {
         EXPECT_EQ(repaired.chinese(), record.chinese());
         EXPECT_EQ(repaired.note(), record.note());
     }
+}
+
+TEST(LessonTextFrame, TextOutsideTheRecordsIsKeptWhenTheLessonIsRebuilt) {
+    for (const QString& text :
+         {QStringLiteral("*^A^#甲#1#2###*"), QStringLiteral("lead*^A^#甲*tail^#"),
+          QStringLiteral("*"), QStringLiteral("x*y")}) {
+        const QList<common::SentenceRecord> records = common::LessonText::split(text);
+        EXPECT_EQ(common::LessonText::rebuild(records, common::LessonText::frameOf(text)), text);
+    }
+    const common::LessonText::Frame frame = common::LessonText::frameOf("lead*^A^#甲*tail^#");
+    EXPECT_EQ(frame.before, "lead");
+    EXPECT_EQ(frame.after, "tail^#");
 }

@@ -5,7 +5,6 @@
 #include "oralix/ui/ReadAlongPanel.h"
 #include "oralix/ui/SentenceBar.h"
 #include "oralix/ui/SettingsWindow.h"
-#include "oralix/ui/SignalCloser.h"
 #include "oralix/ui/StudyPanel.h"
 #include "oralix/ui/TypingBox.h"
 
@@ -19,7 +18,6 @@
 #include <QMouseEvent>
 #include <QPushButton>
 #include <QScreen>
-#include <csignal>
 #include <gtest/gtest.h>
 
 using namespace oralix;
@@ -181,25 +179,6 @@ TEST(OralixWindow, ContextMenuHoldsTheSixEntries) {
     }
     EXPECT_EQ(captions, (QStringList{"上一句(&B)", "下一句(&N)", "朗读(&R)", "中文(&C)", "选项(&S)",
                                      "退出(&E)"}));
-}
-
-} // namespace
-
-namespace {
-
-TEST(OralixWindow, TerminationSignalsCloseTheWindowAsExitDoes) {
-    WindowRig w;
-    w.rig.standardBook();
-    ui::OralixWindow& window = w.open();
-    w.rig.session->chooseLesson(1);
-    ui::SignalCloser closer;
-    QObject::connect(&closer, &ui::SignalCloser::closeRequested, &window, &QWidget::close);
-    ::raise(SIGTERM);
-    for (int i = 0; i < 50 && window.isVisible(); ++i) {
-        QApplication::processEvents(QEventLoop::AllEvents, 10);
-    }
-    EXPECT_FALSE(window.isVisible());
-    EXPECT_EQ(TrainerSettings::load(w.rig.course.folder().trainerSettingsFile()).lessonIndex, 1);
 }
 
 } // namespace

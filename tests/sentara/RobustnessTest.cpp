@@ -1,5 +1,6 @@
 #include "SentaraRig.h"
 
+#include "common/TextFile.h"
 #include "sentara/modes/VideoMode.h"
 #include "sentara/modes/VoiceRecording.h"
 
@@ -109,4 +110,19 @@ TEST(Robustness, MalformedLessonFilesLoadAndRun) {
             << "a remembered sentence beyond the lesson shows its first sentence";
         exercise(rig, s);
     }
+}
+
+// A damaged lesson file keeps what lies outside its records when a note is saved: the sentence
+// it was cut off in is not dropped.
+TEST(Robustness, ANoteSavedIntoALessonCutOffInsideASentenceKeepsTheCutOffText) {
+    Rig rig;
+    const QString text = QStringLiteral("lead*^Hi$hi$^#嗨#1#2###*^Bye$bye$^#再");
+    rig.course.lessonText(kFirst, 1, text);
+    rig.course.media(kFirst, QStringLiteral("1.mp3"), 10000);
+    rig.settings(settingsAt(2, 1));
+    SentaraSession& s = rig.start();
+    ASSERT_EQ(s.SentenceCount(), 1);
+    EXPECT_TRUE(s.sentenceBrowsing().saveNote(QStringLiteral("记")));
+    const auto saved = common::TextFile::read(rig.course.folder().lessonFile(kFirst, 1));
+    EXPECT_EQ(saved, QStringLiteral("lead*^Hi$hi$^#嗨#1#2#记##*^Bye$bye$^#再"));
 }

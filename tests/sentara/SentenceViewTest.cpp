@@ -181,21 +181,52 @@ TEST(SentenceNotes, SavedIntoTheLessonFileWithSeparatorsMadeSafe) {
     EXPECT_TRUE(lessonFileText(rig, kFirst, 1).contains(QStringLiteral("##1#extra*")));
 }
 
-TEST(SentenceNotes, TextGbkCannotEncodeIsRefusedAndTheFileIsUntouched) {
+TEST(SentenceNotes, ALessonFileWithBytesThatAreNoCharacterIsNeverRewritten) {
     Rig rig;
     rig.lesson(kFirst, 1, lessonOf(2));
-    SentaraSession& s = rig.start();
     const QString path = rig.course.folder().lessonFile(kFirst, 1);
     QFile file(path);
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    const QByteArray before = file.readAll();
+    QByteArray before = file.readAll();
     file.close();
-    EXPECT_FALSE(s.sentenceBrowsing().saveNote(QStringLiteral("好 \U0001F600")));
-    ASSERT_EQ(rig.dialogs.messages().size(), 1);
-    EXPECT_TRUE(rig.dialogs.messages()[0].text.contains(QStringLiteral("注释未保存")));
+    // A character beyond GBK (stored in its four-byte form) is kept as it is.
+    EXPECT_TRUE(before.startsWith("*"));
+    before.insert(1, QByteArray::fromHex("95328236"));
+    rig.course.file(QStringLiteral("Book/") + kFirst + QStringLiteral("/1.dat"), before);
+    SentaraSession& s = rig.start();
+    EXPECT_TRUE(s.sentenceBrowsing().saveNote(QStringLiteral("好 \U0001F600")));
+    EXPECT_EQ(s.view().sentence.note, QStringLiteral("好 \U0001F600"));
     ASSERT_TRUE(file.open(QIODevice::ReadOnly));
-    EXPECT_EQ(file.readAll(), before);
-    EXPECT_EQ(s.view().sentence.note, QString());
+    const QByteArray saved = file.readAll();
+    file.close();
+    EXPECT_TRUE(saved.startsWith("*" + QByteArray::fromHex("95328236")));
+    EXPECT_TRUE(saved.contains(QByteArray::fromHex("bac3209439fc36")) /* 好 😀 */);
+    // A key word marked adds only its marker ("◆" is A1F4); unmarking gives the bytes back.
+    const auto bytesNow = [&file] {
+        file.open(QIODevice::ReadOnly);
+        const QByteArray bytes = file.readAll();
+        file.close();
+        return bytes;
+    };
+    s.sentenceBrowsing().clickWord(1, true);
+    EXPECT_EQ(QByteArray(bytesNow()).replace("\xa1\xf4", ""), saved);
+    EXPECT_EQ(bytesNow().size(), saved.size() + 2);
+    s.sentenceBrowsing().clickWord(1, true);
+    EXPECT_EQ(bytesNow(), saved);
+
+    // A byte that is no character: the note is not written, the message names the file.
+    QByteArray broken = saved;
+    broken.insert(1, "\xff");
+    rig.course.file(QStringLiteral("Book/") + kFirst + QStringLiteral("/1.dat"), broken);
+    s.TreeView1_NodeClick(s.view().lesson.selectedNode);
+    EXPECT_FALSE(s.sentenceBrowsing().saveNote(QStringLiteral("新注释")));
+    s.sentenceBrowsing().clickWord(1, true);
+    ASSERT_EQ(rig.dialogs.messages().size(), 2);
+    for (const auto& message : rig.dialogs.messages()) {
+        EXPECT_TRUE(message.text.contains(path));
+        EXPECT_FALSE(message.text.contains(QStringLiteral("新注释")));
+    }
+    EXPECT_EQ(bytesNow(), broken);
 }
 
 TEST(SentenceNotes, SwitchingTheChineseLineOnCoversTheNoteBoxUntilClicked) {

@@ -5,6 +5,8 @@
 #include "common/TextFile.h"
 #include "sentara/ui/SentencePanel.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -58,26 +60,36 @@ TEST_F(TypingTest, ANoteTypedWhileASentencePlaysIsSavedByTheNextCommand) {
     EXPECT_EQ(noteInFile(run.folder, 3), QStringLiteral("早饭 = breakfast"));
 }
 
-TEST_F(TypingTest, ARefusedNoteStaysInTheBoxUntilTheLearnerMendsIt) {
+TEST_F(TypingTest, ARefusedNoteStaysInTheBoxUntilTheFileCanTakeIt) {
+    // The lesson file holds a byte that is no character: rewriting it would change that byte.
+    const QString lesson =
+        common::CourseFolder(course.root()).lessonFile(QString::fromLatin1(kBook1), 2);
+    QFile file(lesson);
+    ASSERT_TRUE(file.open(QIODevice::ReadOnly));
+    const QByteArray good = file.readAll();
+    file.close();
+    course.file(QDir(course.root()).relativeFilePath(lesson), good + "\xff");
     RunningWindow run(course);
     sentara::ui::SentencePanel* panel = run.window->sentencePanel();
     QPlainTextEdit* note = openNoteBox(panel);
-    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // GBK has no emoji
+    const QString emoji = QString::fromUtf8("\xF0\x9F\x98\x80"); // stored in its four-byte form
 
     typeText(note, QStringLiteral("good") + emoji);
     note->clearFocus();
     ASSERT_EQ(run.dialogs.messages().size(), 1);
+    EXPECT_TRUE(run.dialogs.messages()[0].text.contains(lesson));
     EXPECT_EQ(note->toPlainText(), QStringLiteral("good") + emoji);
     EXPECT_TRUE(noteInFile(run.folder, 3).isEmpty());
 
-    // The learner follows the advice: deletes the character and leaves the box again.
+    // The file is mended (the stray byte removed); leaving the box again saves the note.
+    course.file(QDir(course.root()).relativeFilePath(lesson), good);
     note->setFocus();
     note->moveCursor(QTextCursor::End);
-    key(note, Qt::Key_Backspace);
+    typeText(note, QStringLiteral("!"));
     note->clearFocus();
     EXPECT_EQ(run.dialogs.messages().size(), 1);
-    EXPECT_EQ(noteInFile(run.folder, 3), QStringLiteral("good"));
-    EXPECT_EQ(note->toPlainText(), QStringLiteral("good"));
+    EXPECT_EQ(noteInFile(run.folder, 3), QStringLiteral("good") + emoji + u'!');
+    EXPECT_EQ(note->toPlainText(), QStringLiteral("good") + emoji + u'!');
 }
 
 } // namespace

@@ -131,7 +131,7 @@ bool OralixSession::shutdown(QString* error) {
         voice_->pause();
     }
     readAlong_->close();
-    return currentSettings().save(folder_.trainerSettingsFile(), error);
+    return folder_.isPresent(error) && currentSettings().save(folder_.trainerSettingsFile(), error);
 }
 
 int OralixSession::pauseIntervalMs() const {

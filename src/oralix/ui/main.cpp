@@ -3,7 +3,6 @@
 #include "oralix/core/OralixSession.h"
 #include "oralix/ui/OralixWindow.h"
 #include "oralix/ui/ScreenshotTour.h"
-#include "oralix/ui/SignalCloser.h"
 #include "platform/MediaBackend.h"
 #include "platform/PlatformEngines.h"
 #include "platform/QtClock.h"
@@ -11,6 +10,7 @@
 #include "platform/QtRecorder.h"
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
+#include "platform/TerminationSignals.h"
 
 #include <QApplication>
 #include <memory>
@@ -35,8 +35,9 @@ int main(int argc, char* argv[]) {
     oralix::ui::OralixWindow window(session);
     dialogs.setParent(&window);
 
-    oralix::ui::SignalCloser closer;
-    QObject::connect(&closer, &oralix::ui::SignalCloser::closeRequested, &window, [&window] {
+    // A logout or Ctrl+C closes the window as the exit command does, even during start-up
+    // ("本课课文中没有句子" may be on screen then); nobody is there to read a failed save.
+    platform::TerminationSignals signals_([&window] {
         window.setQuietClose(true);
         window.close();
     });
@@ -56,5 +57,5 @@ int main(int argc, char* argv[]) {
                                                             app.arguments().at(shots + 1));
         tour->start();
     }
-    return app.exec();
+    return signals_.exec();
 }

@@ -37,7 +37,7 @@ WordCell wordCell(QStringView token) {
 
 LoadedLesson::LoadedLesson(QString book, int lesson, int node, const QString& text)
     : loaded_(true), book_(std::move(book)), lesson_(lesson), node_(node),
-      records_(common::LessonText::split(text)) {
+      records_(common::LessonText::split(text)), frame_(common::LessonText::frameOf(text)) {
     cells_.resize(records_.size());
     english_.resize(records_.size());
     chinese_.resize(records_.size());
@@ -95,7 +95,7 @@ void LoadedLesson::setRecord(int i, const common::SentenceRecord& record) {
 }
 
 QString LoadedLesson::LessonText() const {
-    return common::LessonText::rebuild(records_);
+    return common::LessonText::rebuild(records_, frame_);
 }
 
 QList<WordCell> LoadedLesson::words(int i) const {

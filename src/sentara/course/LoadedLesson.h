@@ -54,9 +54,10 @@ private:
     int lesson_ = 0;
     int node_ = 0;
     QList<common::SentenceRecord> records_;
-    QList<QList<WordCell>> cells_; // per record
-    QStringList english_;          // per record
-    QStringList chinese_;          // per record
+    common::LessonText::Frame frame_; // a damaged file's text outside the records, kept
+    QList<QList<WordCell>> cells_;    // per record
+    QStringList english_;             // per record
+    QStringList chinese_;             // per record
     int keyWordCount_ = 0;
     int dictatedCount_ = 0;
 };

@@ -28,14 +28,11 @@ QString tipTitle() {
 QString dpiMessage() {
     return QStringList{
         QStringLiteral("您的系统DPI非标准值，软件界面可能无法正常显示，解决方法如下："),
-        QStringLiteral("[Windows XP]"),
-        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“属性”，点击“设置”选项卡，"
-                       "再点击“高级”按钮，将“DPI 设置(D:)”改为“正常尺寸（96 DPI）”，"
-                       "再点击确定按钮后重启系统即可。"),
-        QStringLiteral("[Windows 7]"),
-        QStringLiteral("在桌面上点击鼠标右键，在弹出的菜单中选择“屏幕分辨率”，"
-                       "点击“放大或缩小文本和其他项目”，选择“较小(S)-100%（默认）”，"
-                       "再点击应用按钮后注销系统即可。"),
+        QStringLiteral("[Linux]"),
+        QStringLiteral("本软件会按桌面的缩放比例放大整个界面，只有单独放大了字体时文字才会超出界面。"
+                       "请在桌面的显示设置中用“缩放比例”放大界面，并取消单独设置的字体DPI"
+                       "（例如环境变量 QT_FONT_DPI），也不要用 QT_ENABLE_HIGHDPI_SCALING=0 "
+                       "关闭界面缩放，然后重新启动本软件即可。"),
     }
         .join(QStringLiteral("\r\n"));
 }

@@ -160,7 +160,7 @@ bool SessionCore::rewriteLesson(const LoadedLesson& updated) {
     lesson = updated;
     const QString path = folder.lessonFile(lesson.book(), lesson.lessonNumber());
     QString error;
-    if (common::TextFile::write(path, lesson.LessonText(), &error)) {
+    if (common::TextFile::rewrite(path, lesson.LessonText(), &error)) {
         return true;
     }
     dialogs.info(QStringLiteral("提示"),

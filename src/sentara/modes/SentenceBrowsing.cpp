@@ -71,7 +71,7 @@ bool SentenceBrowsing::storeNote(int sentence, const QString& text) {
     }
     if (!common::TextFile::encode(updated.raw)) {
         dialogs_.info(QStringLiteral("提示"),
-                      QStringLiteral("注释中含有无法保存的字符（例如表情符号），注释未保存。"
+                      QStringLiteral("注释中含有无法保存的字符，注释未保存。"
                                      "请删除这些字符后再试。"));
         return false;
     }

@@ -4,8 +4,6 @@
 #include "common/Numbers.h"
 #include "common/TextFile.h"
 
-#include <QDir>
-#include <QFileInfo>
 #include <QStringList>
 
 namespace sentara {
@@ -142,9 +140,10 @@ std::optional<StudySettings> StudySettings::read(const common::CourseFolder& fol
 }
 
 bool StudySettings::write(const common::CourseFolder& folder, QString* error) const {
-    const QString path = folder.studySettingsFile();
-    QDir().mkpath(QFileInfo(path).absolutePath());
-    return common::TextFile::write(path, format(), error);
+    if (!folder.isPresent(error)) {
+        return false;
+    }
+    return common::TextFile::write(folder.studySettingsFile(), format(), error);
 }
 
 } // namespace sentara

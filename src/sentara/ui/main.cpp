@@ -3,7 +3,6 @@
 #include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
 #include "SentaraWindow.h"
-#include "TerminationSignals.h"
 
 #include "common/CourseFolder.h"
 #include "platform/Fonts.h"
@@ -16,6 +15,7 @@
 #include "platform/QtShell.h"
 #include "platform/QtSoundPlayer.h"
 #include "platform/QtTextMeasure.h"
+#include "platform/TerminationSignals.h"
 #include "sentara/course/SentaraSession.h"
 
 #include <QApplication>
@@ -59,9 +59,8 @@ int main(int argc, char* argv[]) {
     dialogs.setParent(&window);
     screen.setWindow(&window);
 
-    sentara::ui::TerminationSignals signals_;
-    QObject::connect(&signals_, &sentara::ui::TerminationSignals::terminationRequested, &window,
-                     &QWidget::close);
+    // A logout or Ctrl+C closes the window as the exit command does, even during start-up.
+    platform::TerminationSignals signals_([&window] { window.close(); });
 
     session.start();
     window.showCatalogue();
@@ -93,5 +92,5 @@ int main(int argc, char* argv[]) {
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();
     }
-    return app.exec();
+    return signals_.exec();
 }

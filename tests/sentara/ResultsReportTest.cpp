@@ -11,6 +11,11 @@ namespace {
 
 using Message = support::ScriptedDialogs::Message;
 
+QByteArray bytesOf(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+}
+
 support::SentenceSpec passed(const QString& english, double start) {
     support::SentenceSpec spec = sen(english, QStringLiteral("中文"), start, start + 1);
     spec.done = true;
@@ -114,6 +119,45 @@ TEST(ResultsReport, ClearingTheBookStopsAtTheFirstMissingLesson) {
     EXPECT_EQ(rig.dialogs.messages(), (QList<Message>{{"提示", "本册成绩清除完毕"}}));
     EXPECT_EQ(s.lesson().dictatedCount(), 0);
     EXPECT_FALSE(s.results().view().visible);
+}
+
+// Files that would not come back byte for byte (a byte that is no character) are never
+// rewritten: the star stays in memory and the results file is named; clearing the Book leaves
+// such a lesson file as it is and says so, while a damaged lesson's text after its last record
+// is kept.
+TEST(ResultsReport, FilesThatWouldNotRoundTripAreLeftAsTheyAre) {
+    DictationRig rig;
+    const common::CourseFolder folder = rig.course.folder();
+    const QByteArray strayByte("\xFF");
+    const QByteArray results =
+        common::TextFile::encode(QStringLiteral("^☆Lesson 1^☆Lesson 2^")).value();
+    rig.course.file(folder.resultsFile(kFirst).mid(folder.root().size() + 1), results + strayByte);
+    const QByteArray lesson2 = common::TextFile::encode(support::CourseBuilder::lessonTextOf(
+                                                            {passed(QStringLiteral("Hi."), 1)}))
+                                   .value();
+    rig.course.file(folder.lessonFile(kFirst, 2).mid(folder.root().size() + 1),
+                    lesson2 + strayByte);
+    const QString lesson3 =
+        support::CourseBuilder::lessonTextOf({passed(QStringLiteral("Bye."), 1)}) +
+        QStringLiteral("^Cut$cut$^ off");
+    rig.course.lessonText(kFirst, 3, lesson3);
+    SentaraSession& s = rig.start();
+
+    rig.box().type(QStringLiteral("how are you fine thanks "));
+    ASSERT_EQ(rig.dialogs.messages().size(), 3);
+    EXPECT_TRUE(rig.dialogs.messages()[2].text.contains(
+        QDir::toNativeSeparators(folder.resultsFile(kFirst))));
+    EXPECT_TRUE(rig.dialogs.messages()[2].text.contains(QStringLiteral("无法识别的字节")));
+    EXPECT_EQ(bytesOf(folder.resultsFile(kFirst)), results + strayByte);
+    EXPECT_EQ(s.results().view().doneLessons, QStringList{"Lesson 1"}) << "kept in memory";
+
+    s.results().clearBook();
+    EXPECT_EQ(bytesOf(folder.lessonFile(kFirst, 2)), lesson2 + strayByte);
+    EXPECT_TRUE(
+        rig.dialogs.messages().last().text.startsWith(QStringLiteral("本册成绩没有全部清除")));
+    EXPECT_EQ(rig.lessonFile(3),
+              QString(lesson3).replace(QStringLiteral("##1#"), QStringLiteral("###")));
+    EXPECT_EQ(s.lesson().dictatedCount(), 0);
 }
 
 TEST(ResultsReport, AMissingResultsFileIsReportedAndNeverCreated) {

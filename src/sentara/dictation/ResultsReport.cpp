@@ -136,8 +136,12 @@ QString ResultsReport::clearLessonFile(int lesson) {
     bool changed = false;
     const QList<common::SentenceRecord> records =
         withoutFlags(common::LessonText::split(*text), &changed);
-    // A lesson without any flag is left exactly as it is.
-    if (changed && !common::TextFile::write(path, common::LessonText::rebuild(records), &error)) {
+    // A lesson without any flag is left exactly as it is; the text around the records of a
+    // damaged file is kept.
+    if (changed &&
+        !common::TextFile::rewrite(
+            path, common::LessonText::rebuild(records, common::LessonText::frameOf(*text)),
+            &error)) {
         return error;
     }
     return QString();

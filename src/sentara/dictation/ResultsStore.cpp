@@ -63,15 +63,13 @@ bool ResultsStore::change(const QString& updated) {
     }
     text_ = updated;
     QString error;
-    // The course's own file only: a file removed since it was read is not made anew.
-    if (QFileInfo::exists(path_) && common::TextFile::write(path_, text_, &error)) {
+    // The same atomic rewrite as the lesson files: a file removed since it was read is not made
+    // anew, and a file that would not come back byte for byte is left as it is.
+    if (common::TextFile::rewrite(path_, text_, &error)) {
         unsaved_ = false;
         return true;
     }
     unsaved_ = true;
-    if (error.isEmpty()) {
-        error = QStringLiteral("文件已不存在");
-    }
     dialogs_.info(QStringLiteral("提示"),
                   QStringLiteral("本册成绩文件“%1”无法写入，刚才的成绩只保留在程序中，"
                                  "关闭程序后将会丢失。\r\n原因：%2")

@@ -5,6 +5,7 @@
 #include "sentara/modes/VideoMode.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace sentara_test;
 using sentara::SentaraSession;
@@ -237,6 +238,21 @@ TEST(ModeSwitch, DictationSubModeMovesBetweenTabsFourAndSeven) {
     s.selectOption(sentara::OptionFamily::DictationMode, 1);
     EXPECT_EQ(s.ModeIndex(), 4);
     EXPECT_EQ(s.settings().writeMode, 2);
+
+    // A settings file can hold one sub-mode shown and the other stored: the entry of the stored
+    // one still shows its own panel and tab.
+    for (const auto& [mode, stored, entry] : {std::tuple{7, 2, 1}, std::tuple{4, 1, 0}}) {
+        Rig other;
+        StudySettings both = settingsAt(2, 1, mode);
+        both.writeMode = stored;
+        other.lesson(kFirst, 1, three()).settings(both);
+        SentaraSession& t = other.start();
+        ASSERT_EQ(t.ModeIndex(), mode);
+        t.selectOption(sentara::OptionFamily::DictationMode, entry);
+        EXPECT_EQ(t.ModeIndex(), mode == 7 ? 4 : 7);
+        EXPECT_EQ(t.settings().writeMode, stored);
+        EXPECT_TRUE(t.view().mode.tabVisible[t.ModeIndex()]);
+    }
 }
 
 TEST(EngineSwitch, BackupEngineTurnsTimesIntoMillisecondsAndSavesTheChoice) {

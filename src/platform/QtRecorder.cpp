@@ -76,12 +76,12 @@ bool QtRecorder::open(const QString& path) {
 
 bool QtRecorder::record() {
     if (state_ == State::Closed) {
-        return fail(tr("录音器尚未打开，无法录音。"));
+        return fail(tr("录音器尚未打开。"));
     }
     stop();
     const QAudioDevice device = QMediaDevices::defaultAudioInput();
     if (device.isNull()) {
-        return fail(tr("没有找到录音设备（麦克风），无法录音。请连接麦克风后再试。"));
+        return fail(tr("没有找到录音设备（麦克风）。请连接麦克风后再试。"));
     }
     // The player may still hold the previous recording open.
     player_.close();
@@ -104,7 +104,7 @@ bool QtRecorder::record() {
     source_->start(metered_.get());
     if (source_->error() != QAudio::NoError) {
         finishRecording();
-        return fail(tr("无法打开录音设备（麦克风），无法录音。"));
+        return fail(tr("无法打开录音设备（麦克风）。"));
     }
     lastError_.clear();
     setState(State::Recording);

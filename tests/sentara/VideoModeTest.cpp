@@ -258,3 +258,21 @@ TEST(VideoMode, FloatingWindowFollowsModeEngineBookAndTheLearnersChoice) {
     EXPECT_FALSE(video.view().floatingWindowVisible);
     EXPECT_FALSE(video.view().menuEntryVisible);
 }
+
+TEST(VideoMode, AWindowPutAwayStaysAwayInTheNextLessonAndTheMenuEntrySaysSo) {
+    Rig rig;
+    SentaraSession& s = startVideo(rig, sentences(2), 2);
+    sentara::VideoMode& video = s.videoMode();
+    ASSERT_TRUE(video.view().floatingWindowVisible);
+    video.closeFloatingWindow();
+    rig.course.lesson(kVideo, 2, sentences(3));
+    rig.course.media(kVideo, QStringLiteral("2.wmv"), 10000);
+    s.TreeView1_NodeClick(247);
+    ASSERT_EQ(s.SentenceCount(), 3);
+    EXPECT_FALSE(video.view().floatingWindowVisible);
+    EXPECT_TRUE(video.view().menuEntryVisible);
+    EXPECT_EQ(video.view().menuEntryCaption, "打开视频") << "the entry names what it will do";
+    video.toggleFloatingWindow();
+    EXPECT_TRUE(video.view().floatingWindowVisible);
+    EXPECT_EQ(video.view().menuEntryCaption, "关闭视频");
+}

@@ -118,3 +118,56 @@ TEST(VoiceRecording, LeavingTheVoiceViewEndsTheRecordingAndKeepsIt) {
     EXPECT_TRUE(s.voiceRecording().view().playOwnEnabled);
     EXPECT_FALSE(s.voiceRecording().view().stopEnabled);
 }
+
+TEST(VoiceRecording, ANewRecordingIsNeitherPlayedNorComparedBeforeItIsStopped) {
+    Rig rig;
+    SentaraSession& s = startVoiceView(rig);
+    sentara::VoiceRecording& recorder = s.voiceRecording();
+    recorder.record();
+    rig.clock.advance(400);
+    recorder.stop();
+    ASSERT_TRUE(recorder.view().playOwnEnabled && recorder.view().compareEnabled);
+
+    // While the next recording runs, only stop ends it: the held recording is being replaced.
+    recorder.record();
+    VoiceRecordingView v = recorder.view();
+    EXPECT_TRUE(v.stopEnabled);
+    EXPECT_FALSE(v.playOwnEnabled);
+    EXPECT_FALSE(v.compareEnabled);
+    const qsizetype seeks = rig.sentencePlayer()->calls(Kind::Seek).size();
+    recorder.playOwn();
+    recorder.compare();
+    EXPECT_EQ(rig.recorder.state(), State::Recording);
+    EXPECT_EQ(rig.sentencePlayer()->calls(Kind::Seek).size(), seeks) << "no model sentence";
+    EXPECT_EQ(recorder.view().status, "正在录音……");
+
+    rig.clock.advance(700);
+    recorder.stop();
+    v = recorder.view();
+    EXPECT_TRUE(v.playOwnEnabled && v.compareEnabled);
+    EXPECT_EQ(rig.recorder.recordedMs(), 700);
+}
+
+TEST(VoiceRecording, WithoutAMicrophoneTheLearnerIsToldAndTheHeldRecordingStays) {
+    Rig rig;
+    SentaraSession& s = startVoiceView(rig);
+    sentara::VoiceRecording& recorder = s.voiceRecording();
+    recorder.record();
+    rig.clock.advance(600);
+    recorder.stop();
+
+    rig.recorder.setMicrophoneAvailable(false);
+    recorder.record();
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_EQ(rig.dialogs.messages()[0].title, "提示");
+    EXPECT_TRUE(rig.dialogs.texts()[0].startsWith(QStringLiteral("无法录音：")))
+        << rig.dialogs.texts()[0].toStdString();
+    const VoiceRecordingView v = recorder.view();
+    EXPECT_FALSE(v.recording);
+    EXPECT_FALSE(v.stopEnabled);
+    EXPECT_TRUE(v.status.isEmpty());
+    EXPECT_TRUE(v.playOwnEnabled && v.compareEnabled) << "the earlier recording is still there";
+    recorder.playOwn();
+    EXPECT_EQ(rig.recorder.state(), State::Playing);
+    EXPECT_EQ(rig.recorder.recordedMs(), 600);
+}

@@ -40,7 +40,7 @@ void VoiceRecording::stop() {
 }
 
 void VoiceRecording::playOwn() {
-    if (buttons_.playRecordingEnabled) {
+    if (buttons_.playRecordingEnabled && !practice_.recording()) {
         practice_.playRecording();
     }
 }
@@ -50,7 +50,7 @@ void VoiceRecording::playModel() {
 }
 
 void VoiceRecording::compare() {
-    if (buttons_.compareEnabled) {
+    if (buttons_.compareEnabled && !practice_.recording()) {
         practice_.compare();
     }
 }
@@ -62,11 +62,12 @@ VoiceRecordingView VoiceRecording::view() const {
     v.playOwnCaption = QStringLiteral("播放录音");
     v.playModelCaption = QStringLiteral("播放原音");
     v.compareCaption = QStringLiteral("原音+录音");
-    v.stopEnabled = buttons_.stopEnabled;
-    v.playOwnEnabled = buttons_.playRecordingEnabled;
-    v.compareEnabled = buttons_.compareEnabled;
-    v.playModelEnabled = host_.SentenceCount() > 0;
     v.recording = practice_.recording();
+    v.stopEnabled = buttons_.stopEnabled;
+    // The recording held is being replaced: only stop ends the new one, and it can then be heard.
+    v.playOwnEnabled = buttons_.playRecordingEnabled && !v.recording;
+    v.compareEnabled = buttons_.compareEnabled && !v.recording;
+    v.playModelEnabled = host_.SentenceCount() > 0;
     v.level = v.recording ? level_ : 0.0;
     v.levelCaption = QStringLiteral("音量");
     v.status = v.recording ? QStringLiteral("正在录音……") : QString();

@@ -46,7 +46,8 @@ struct VoiceRecordingView {
 // compare enabled). The recording is Recorder.wav in the program folder, replaced by the next
 // one. Stopping a recording also pauses the lesson's player and ends the sentence's end watch.
 // The compare command plays the model sentence, then the learner's recording, once. Leaving the
-// voice view stops a recording (it is kept) and a comparison.
+// voice view stops a recording (it is kept) and a comparison. While a new recording runs, the
+// one held before can neither be played nor compared: stop comes first.
 class VoiceRecording : public QObject, public ModeComponent {
     Q_OBJECT
 public:

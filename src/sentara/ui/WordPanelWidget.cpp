@@ -34,6 +34,7 @@ WordPanelWidget::WordPanelWidget(QWidget* parent) : QFrame(parent) {
     link_ = new ClickableLabel(this);
     link_->setObjectName(QStringLiteral("WebWordFindLabel"));
     link_->setCursor(Qt::PointingHandCursor);
+    link_->setPressShift(1);
     link_->setToolTip(QStringLiteral("在网上词典中查看这个单词"));
     QPalette linkPalette = link_->palette();
     linkPalette.setColor(QPalette::WindowText, QColor(0x1A, 0x5F, 0xB4));

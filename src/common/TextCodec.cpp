@@ -80,7 +80,7 @@ Decoded decodeGb18030(const QByteArray& bytes) {
     // A sequence cut off by the end of the file (a lead byte alone, or a four-byte sequence
     // short of bytes): the decoder keeps it pending without a character or an error, so it is
     // read as U+FFFD here, like every other byte that is no character.
-    const bool cutOff = at > bytes.size() || (last == bytes.size() - 1 &&
+    const bool cutOff = at > bytes.size() || (last >= 0 && last == bytes.size() - 1 &&
                                               static_cast<unsigned char>(bytes.at(last)) > 0x80 &&
                                               static_cast<unsigned char>(bytes.at(last)) < 0xFF);
     const QString rest = decoder.decode(QByteArrayView());

@@ -165,6 +165,9 @@ TEST_F(TextFileFixture, BytesThatAreNoCharacterAreNeverRewrittenAndTheRefusalNam
         EXPECT_FALSE(TextFile::rewrite(path("cut.dat"), *read, &error));
         EXPECT_EQ(bytesOf(path("cut.dat")), cut);
     }
+    put(path("empty.dat"), QByteArray());
+    EXPECT_EQ(TextFile::read(path("empty.dat"), nullptr, &exact), QString());
+    EXPECT_TRUE(exact);
 }
 
 TEST_F(TextFileFixture, AUtf8FileWithAByteOrderMarkIsReadAsUtf8AndRewrittenAsUtf8) {

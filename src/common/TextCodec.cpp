@@ -63,20 +63,33 @@ Decoded decodeGb18030(const QByteArray& bytes) {
             failed = failed || decoder.hasError();
         }
     };
+    qsizetype last = -1; // where the last sequence the decoder reads starts
     while (at < bytes.size()) {
         if (const Override* o = overrideAt(bytes, at)) {
             flush(at);
             result.text += QChar(o->character);
             at += o->bytes.size();
             from = at;
+            last = -1;
             continue;
         }
+        last = at;
         at += sequenceLength(bytes, at);
     }
     flush(bytes.size());
-    // A sequence cut off by the end of the file.
-    result.text += decoder.decode(QByteArrayView());
+    // A sequence cut off by the end of the file (a lead byte alone, or a four-byte sequence
+    // short of bytes): the decoder keeps it pending without a character or an error, so it is
+    // read as U+FFFD here, like every other byte that is no character.
+    const bool cutOff = at > bytes.size() || (last >= 0 && last == bytes.size() - 1 &&
+                                              static_cast<unsigned char>(bytes.at(last)) > 0x80 &&
+                                              static_cast<unsigned char>(bytes.at(last)) < 0xFF);
+    const QString rest = decoder.decode(QByteArrayView());
     failed = failed || decoder.hasError();
+    result.text += rest;
+    if (cutOff && rest.isEmpty() && !failed) {
+        result.text += QChar(QChar::ReplacementCharacter);
+        failed = true;
+    }
     result.exact = !failed && encode(result.text) == bytes;
     return result;
 }

@@ -1,5 +1,5 @@
-#include "common/AtomicFile.h"
 #include "common/TextFile.h"
+#include "common/AtomicFile.h"
 #include "support/QtPrinters.h"
 
 #include <QDir>
@@ -124,8 +124,8 @@ TEST_F(TextFileFixture, EveryCodePage936SequenceReadsExactlyAndIsWrittenBackUnch
 
 TEST_F(TextFileFixture, BytesThatAreNoCharacterAreNeverRewrittenAndTheRefusalNamesTheFile) {
     // A four-byte character (U+20000), then 0xFF, which no table defines.
-    const QByteArray fourByte = QByteArray::fromHex("2a5e4869246869245e23") +
-                                QByteArray::fromHex("95328236") + "#1#2###*";
+    const QByteArray fourByte =
+        QByteArray::fromHex("2a5e4869246869245e23") + QByteArray::fromHex("95328236") + "#1#2###*";
     const QByteArray broken = QByteArray(fourByte).replace("#1#", "#\xff#");
     put(path("four.dat"), fourByte);
     put(path("broken.dat"), broken);
@@ -145,14 +145,29 @@ TEST_F(TextFileFixture, BytesThatAreNoCharacterAreNeverRewrittenAndTheRefusalNam
     EXPECT_TRUE(text->contains(QChar::ReplacementCharacter));
     // U+FFFD itself has a GB18030 form, so only the reader can tell: the rewrite refuses.
     EXPECT_TRUE(TextFile::encode(*text).has_value());
-    EXPECT_FALSE(TextFile::rewrite(path("broken.dat"), QString(*text).replace("###", "#note##"),
-                                   &error));
+    EXPECT_FALSE(
+        TextFile::rewrite(path("broken.dat"), QString(*text).replace("###", "#note##"), &error));
     EXPECT_TRUE(error.contains(path("broken.dat"))) << error.toStdString();
     EXPECT_FALSE(error.contains("note"));
     EXPECT_EQ(bytesOf(path("broken.dat")), broken);
     // A file the program owns whole is written as asked.
     EXPECT_TRUE(TextFile::write(path("broken.dat"), "1/", &error));
     EXPECT_EQ(bytesOf(path("broken.dat")), "1/");
+
+    // A file cut off inside its last character: the cut shows and the rewrite refuses.
+    for (const QByteArray& cut :
+         {QByteArray("1/\xdd"), QByteArray("1/\x81\x30"), QByteArray("1/\x95\x32\x82")}) {
+        put(path("cut.dat"), cut);
+        const auto read = TextFile::read(path("cut.dat"), nullptr, &exact);
+        ASSERT_TRUE(read);
+        EXPECT_FALSE(exact) << cut.toHex().toStdString();
+        EXPECT_EQ(*read, QStringLiteral("1/\uFFFD")) << cut.toHex().toStdString();
+        EXPECT_FALSE(TextFile::rewrite(path("cut.dat"), *read, &error));
+        EXPECT_EQ(bytesOf(path("cut.dat")), cut);
+    }
+    put(path("empty.dat"), QByteArray());
+    EXPECT_EQ(TextFile::read(path("empty.dat"), nullptr, &exact), QString());
+    EXPECT_TRUE(exact);
 }
 
 TEST_F(TextFileFixture, AUtf8FileWithAByteOrderMarkIsReadAsUtf8AndRewrittenAsUtf8) {

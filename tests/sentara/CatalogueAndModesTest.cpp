@@ -1,8 +1,11 @@
 #include "SentaraRig.h"
+#include "sentara/dictation/DictationTest.h"
+#include "sentara/dictation/FreeSpelling.h"
 
 #include "sentara/modes/VideoMode.h"
 
 #include <gtest/gtest.h>
+#include <tuple>
 
 using namespace sentara_test;
 using sentara::SentaraSession;
@@ -73,21 +76,26 @@ TEST(CatalogueClicks, MissingLessonFileKeepsThePreviousLessonAndSelection) {
 }
 
 TEST(CatalogueClicks, ALessonLoadEmptiesTheSpellingBoxAndEachSentenceTheDictationBox) {
-    using sentara::FocusTarget;
     Rig rig;
     rig.lesson(kFirst, 1, three()).lesson(kFirst, 2, three()).settings(settingsAt(2));
     SentaraSession& s = rig.start();
-    QList<FocusTarget> cleared;
-    QObject::connect(&s, &SentaraSession::inputCleared, [&](FocusTarget t) { cleared << t; });
+    const sentara::FreeSpelling& spelling = s.freeSpelling();
+    const sentara::DictationTest& dictation = s.dictation();
+    int spellingRevision = spelling.view().inputRevision;
+    int dictationRevision = dictation.view().inputRevision;
     s.TreeView1_NodeClick(3);
-    EXPECT_TRUE(cleared.contains(FocusTarget::SpellingInput));
-    EXPECT_TRUE(cleared.contains(FocusTarget::DictationInput));
-    cleared.clear();
+    EXPECT_GT(spelling.view().inputRevision, spellingRevision);
+    EXPECT_GT(dictation.view().inputRevision, dictationRevision);
+    spellingRevision = spelling.view().inputRevision;
+    dictationRevision = dictation.view().inputRevision;
     s.TreeView1_NodeClick(670); // missing: the old lesson stays, the box is emptied all the same
-    EXPECT_EQ(cleared, QList<FocusTarget>{FocusTarget::SpellingInput});
-    cleared.clear();
+    EXPECT_GT(spelling.view().inputRevision, spellingRevision);
+    EXPECT_EQ(dictation.view().inputRevision, dictationRevision);
+    spellingRevision = spelling.view().inputRevision;
     s.SenNextCommand_Click();
-    EXPECT_EQ(cleared, QList<FocusTarget>{FocusTarget::DictationInput});
+    EXPECT_EQ(spelling.view().inputRevision, spellingRevision);
+    EXPECT_GT(dictation.view().inputRevision, dictationRevision);
+    EXPECT_TRUE(dictation.view().inputText.isEmpty());
 }
 
 TEST(CatalogueClicks, EveryLessonLoadPutsTheTextPanelsBackAtTheTop) {
@@ -230,6 +238,21 @@ TEST(ModeSwitch, DictationSubModeMovesBetweenTabsFourAndSeven) {
     s.selectOption(sentara::OptionFamily::DictationMode, 1);
     EXPECT_EQ(s.ModeIndex(), 4);
     EXPECT_EQ(s.settings().writeMode, 2);
+
+    // A settings file can hold one sub-mode shown and the other stored: the entry of the stored
+    // one still shows its own panel and tab.
+    for (const auto& [mode, stored, entry] : {std::tuple{7, 2, 1}, std::tuple{4, 1, 0}}) {
+        Rig other;
+        StudySettings both = settingsAt(2, 1, mode);
+        both.writeMode = stored;
+        other.lesson(kFirst, 1, three()).settings(both);
+        SentaraSession& t = other.start();
+        ASSERT_EQ(t.ModeIndex(), mode);
+        t.selectOption(sentara::OptionFamily::DictationMode, entry);
+        EXPECT_EQ(t.ModeIndex(), mode == 7 ? 4 : 7);
+        EXPECT_EQ(t.settings().writeMode, stored);
+        EXPECT_TRUE(t.view().mode.tabVisible[t.ModeIndex()]);
+    }
 }
 
 TEST(EngineSwitch, BackupEngineTurnsTimesIntoMillisecondsAndSavesTheChoice) {

@@ -2,6 +2,7 @@
 
 #include "common/TextFile.h"
 #include "sentara/course/SessionViewBuilder.h"
+#include "sentara/dictation/FreeSpelling.h"
 #include "sentara/modes/VideoMode.h"
 
 #include <QFile>
@@ -122,8 +123,8 @@ TEST(SentenceWords, CellsCarryCaptionClickabilityAndKeyWord) {
     EXPECT_TRUE(words[4].clickable);
     EXPECT_TRUE(words[4].lookupForm.isEmpty());
     EXPECT_EQ(s.view().sentence.english, "Hi, 3rd you,!");
-    EXPECT_EQ(s.view().spelling.englishLine, "__, 3__ ___,!") << "the English starts masked";
-    EXPECT_EQ(sentara::SessionViewBuilder::MaskDictationEnglish(QStringLiteral("Hello, World 42!")),
+    EXPECT_EQ(s.freeSpelling().view().englishLine, "__, 3__ ___,!") << "the English starts masked";
+    EXPECT_EQ(sentara::FreeSpelling::MaskDictationEnglish(QStringLiteral("Hello, World 42!")),
               "_____, _____ 42!");
 }
 

@@ -1,4 +1,5 @@
 #include "SentaraRig.h"
+#include "sentara/dictation/FreeSpelling.h"
 
 #include <gtest/gtest.h>
 
@@ -75,13 +76,17 @@ TEST(SessionKeys, CtrlFlagAndModeSevenClearsTheSpellingBox) {
     s.KeyUp(); // e.g. Shift released while Ctrl is still down
     EXPECT_FALSE(s.ctrlHeld());
 
-    QList<sentara::FocusTarget> cleared;
-    QObject::connect(&s, &SentaraSession::inputCleared,
-                     [&](sentara::FocusTarget t) { cleared << t; });
+    const sentara::FreeSpelling& spelling = s.freeSpelling();
+    const int revision = spelling.view().inputRevision;
     EXPECT_TRUE(s.KeyDown(sentara::ShortcutKey::PageDown));
     EXPECT_EQ(s.CurrentSentence(), 2);
-    EXPECT_EQ(cleared, (QList<sentara::FocusTarget>{sentara::FocusTarget::DictationInput,
-                                                    sentara::FocusTarget::SpellingInput}));
+    EXPECT_GT(spelling.view().inputRevision, revision) << "the sentence box is emptied";
+    EXPECT_TRUE(spelling.view().inputText.isEmpty());
+    const int onLast = spelling.view().inputRevision;
+    EXPECT_TRUE(
+        s.KeyDown(sentara::ShortcutKey::PageDown)); // the last sentence: emptied all the same
+    EXPECT_EQ(s.CurrentSentence(), 2);
+    EXPECT_GT(spelling.view().inputRevision, onLast);
     EXPECT_FALSE(s.KeyDown(sentara::ShortcutKey::F5)) << "F5 outside mode 4 does nothing";
     EXPECT_FALSE(s.KeyDown(sentara::ShortcutKey::F1)) << "F1 outside mode 9 does nothing";
 }
@@ -111,18 +116,20 @@ TEST(SessionToggles, EachSwitchFlipsItsLineAndPicture) {
                       {sen(QStringLiteral("Hello world."), QStringLiteral("你好"), 1, 2)});
     rig.settings(settingsAt(124));
     SentaraSession& s = rig.start();
-    sentara::SessionView v = s.view();
-    EXPECT_EQ(v.spelling.englishLine, "_____ _____.");
-    EXPECT_EQ(v.spelling.chineseLine, "你好");
-    s.EnglishCheckImage_Click();
-    s.ChineseCheckImage_Click();
-    v = s.view();
-    EXPECT_EQ(v.spelling.englishLine, "Hello world.");
-    EXPECT_EQ(v.spelling.englishTogglePicture, "check_1.jpg");
-    EXPECT_EQ(v.spelling.chineseLine, "已关闭");
-    EXPECT_EQ(v.spelling.chineseTogglePicture, "check_0.jpg");
+    sentara::FreeSpelling& spelling = s.freeSpelling();
+    sentara::FreeSpellingView f = spelling.view();
+    EXPECT_EQ(f.englishLine, "_____ _____.");
+    EXPECT_EQ(f.chineseLine, "你好");
+    spelling.toggleEnglish();
+    spelling.toggleChinese();
+    f = spelling.view();
+    EXPECT_EQ(f.englishLine, "Hello world.");
+    EXPECT_EQ(f.englishTogglePicture, "check_1.jpg");
+    EXPECT_EQ(f.chineseLine, "已关闭");
+    EXPECT_EQ(f.chineseTogglePicture, "check_0.jpg");
     s.SenNextCommand_Click(); // another display keeps "已关闭"
-    EXPECT_EQ(s.view().spelling.chineseLine, "已关闭");
+    EXPECT_EQ(spelling.view().chineseLine, "已关闭");
+    sentara::SessionView v = s.view();
 
     EXPECT_FALSE(s.fullText().view().tipVisible);
     s.AllChineseCheckLabel_Click();

@@ -253,16 +253,6 @@ void SentaraSession::PauseReadCommand_Click() {
     d->fullText.togglePause();
 }
 
-void SentaraSession::ChineseCheckImage_Click() {
-    d->study.writeChineseCheck = d->study.writeChineseCheck == 1 ? 0 : 1;
-    emit changed();
-}
-
-void SentaraSession::EnglishCheckImage_Click() {
-    d->study.writeEnglishCheck = d->study.writeEnglishCheck == 1 ? 0 : 1;
-    emit changed();
-}
-
 void SentaraSession::AllChineseCheckLabel_Click() {
     d->fullText.toggleChineseLines();
 }
@@ -287,8 +277,8 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         d->coverPractice.applyCoverMode(value);
         return;
     case OptionFamily::DictationMode:
-        if (value == d->study.writeMode) {
-            return; // the sub-mode already shown
+        if (value == d->study.writeMode && d->study.modeIndex == (value == 1 ? 7 : 4)) {
+            return; // the entry of the sub-mode already shown
         }
         OptionFamilies::apply(family, index, d->study);
         d->study.modeIndex = value == 1 ? 7 : 4;
@@ -400,10 +390,7 @@ bool SentaraSession::KeyDown(ShortcutKey key) {
         } else if (!up && current >= 1 && current < n) {
             SenNextCommand_Click();
         }
-        if (mode == 7) {
-            emit inputCleared(FocusTarget::SpellingInput);
-        }
-        return true;
+        return true; // in mode 7 free spelling takes these keys itself
     }
     case ShortcutKey::Home:
         if (n > 0) {
@@ -468,7 +455,7 @@ void SentaraSession::hideWordPanel() {
 
 SessionView SentaraSession::view() const {
     return SessionViewBuilder::build({d->state, d->study, d->lesson, d->content, d->loop, d->voice,
-                                      d->sentenceBrowsing, d->wordPanel, d->fillIn});
+                                      d->sentenceBrowsing, d->wordPanel, d->fillIn, d->dictation});
 }
 
 const StudySettings& SentaraSession::settings() const {
@@ -536,6 +523,15 @@ FullTextMode& SentaraSession::fullText() {
 }
 CoverPractice& SentaraSession::coverPractice() {
     return d->coverPractice;
+}
+DictationTest& SentaraSession::dictation() {
+    return d->dictation;
+}
+FreeSpelling& SentaraSession::freeSpelling() {
+    return d->freeSpelling;
+}
+ResultsReport& SentaraSession::results() {
+    return d->resultsReport;
 }
 
 } // namespace sentara

@@ -63,6 +63,9 @@ class WordRecall;
 class FillIn;
 class FullTextMode;
 class CoverPractice;
+class DictationTest;
+class FreeSpelling;
+class ResultsReport;
 
 class SentaraSession : public QObject {
     Q_OBJECT
@@ -114,10 +117,7 @@ public:
     // Pauses or resumes a running read-all.
     void PauseReadCommand_Click();
 
-    // --- Free-spelling and full-text toggles ------------------------------------------------
-    // The free-spelling view's Chinese and English switches (shown, or "已关闭" / masked).
-    void ChineseCheckImage_Click();
-    void EnglishCheckImage_Click();
+    // --- Full-text toggle -----------------------------------------------------------------------
     // The full-text view's "显示中文句子": Chinese lines on, or English only (the text layout for
     // the Books laid out by line ends).
     void AllChineseCheckLabel_Click();
@@ -189,8 +189,11 @@ public:
     FillIn& fillIn();                     // mode 9: the fill-in word and its spelling drill
     VideoMode& videoMode();           // mode 5, the progress strip's clicks, the floating window
     VoiceRecording& voiceRecording(); // the voice view's recorder
-    FullTextMode& fullText();             // mode 1: the full-text word view and read-all
-    CoverPractice& coverPractice();       // mode 3: the full-text list with hide-and-reveal
+    FullTextMode& fullText();         // mode 1: the full-text word view and read-all
+    CoverPractice& coverPractice();   // mode 3: the full-text list with hide-and-reveal
+    DictationTest& dictation();       // mode 4: the scored dictation test
+    FreeSpelling& freeSpelling();     // mode 7: free spelling
+    ResultsReport& results();         // the results panel (also opened by the dictation)
 
 signals:
     // Something the window shows has changed; render view().
@@ -199,9 +202,8 @@ signals:
     void focusRequested(sentara::FocusTarget target);
     // Switch to the large (true) or the normal (false) layout.
     void largeLayoutRequested(bool large);
-    // Empty the text of an input box: the free-spelling box (SpellingInput) on every lesson load
-    // and after Page Up/Down in mode 7, the dictation word box (DictationInput) on every sentence
-    // shown.
+    // Empty the text of an input box the window keeps in step by itself. (The dictation and
+    // free-spelling boxes take their text from their components' views.)
     void inputCleared(sentara::FocusTarget target);
 
 private:

@@ -29,6 +29,9 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
       voiceRecording(recorder, dialogs, folder.recorderFile(), loop, voice, *this),
       fullText(lesson, study, content, loop, voice, wordPanel, dialogs, *this),
       coverPractice(lesson, study, this->folder, sounds, loop, voice, dialogs, *this),
+      results(this->folder, dialogs), resultsReport(lesson, results, dialogs, this->folder, *this),
+      dictation(lesson, wordRecall, wordPanel, results, sounds, dialogs, this->folder, *this),
+      freeSpelling(lesson, study, sounds, this->folder, *this),
       focusTimer(clock.createTimer(kFocusDelayMs)), layoutTimer(clock.createTimer(kLayoutDelayMs)) {
     addMode(sentenceBrowsing);
     addMode(wordRecall);
@@ -37,6 +40,9 @@ SessionCore::SessionCore(SentaraSession* q, const common::CourseFolder& folder, 
     addMode(voiceRecording);
     addMode(fullText);
     addMode(coverPractice);
+    addMode(resultsReport);
+    addMode(dictation);
+    addMode(freeSpelling);
 }
 
 void SessionCore::LoadLesson() {
@@ -71,8 +77,7 @@ void SessionCore::LoadLesson() {
         voice.VoiceSet(LessonMedia::sentenceVolume(content, selection.book));
         voice.VoiceOpen(state.mediaPath);
         state.lessonTitle = catalogue.lessonTitle(study.catalogueNodeIndex);
-        state.resultsText =
-            common::TextFile::read(folder.resultsFile(selection.book)).value_or(QString());
+        results.load(selection.book);
         lesson = LoadedLesson(selection.book, selection.lesson, study.catalogueNodeIndex, *text);
         for (ModeComponent* mode : modes) {
             mode->lessonLoaded();
@@ -87,8 +92,7 @@ void SessionCore::LoadLesson() {
         state.lessonMediaStartSec = state.sentenceStartSec;
         state.lessonMediaEndSec = lesson.lastEndSeconds();
     }
-    state.dictationInputVisible = true;
-    emit q->inputCleared(FocusTarget::SpellingInput); // the free-spelling box (WriteText)
+    freeSpelling.clearBox();
     if (study.modeIndex == 5 && lesson.isLoaded()) {
         loop.stopSentenceWatch();
         loop.setVideoReadVisible(true);
@@ -113,16 +117,7 @@ void SessionCore::ShowSentence() {
     state.sentenceStartSec = record.startSeconds();
     state.sentenceEndSec = record.endSeconds();
     wordPanel.hide();
-    state.score = 100;
-    state.wrongCount = 0;
-    state.nextCueCount = 0;
-    state.wordCueCount = 0;
-    state.currentBlank = 0;
-    state.dictationInputVisible = true;
     state.sentenceMarkersHidden = false;
-    if (lesson.isLoaded()) {
-        emit q->inputCleared(FocusTarget::DictationInput); // the dictation word box
-    }
     if (state.currentSentence > 0) {
         study.resumeSentence = state.currentSentence;
     }

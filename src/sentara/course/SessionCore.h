@@ -10,7 +10,11 @@
 #include "sentara/course/SentaraSession.h"
 #include "sentara/course/SessionState.h"
 #include "sentara/course/SessionViewBuilder.h"
+#include "sentara/dictation/DictationTest.h"
 #include "sentara/dictation/FillIn.h"
+#include "sentara/dictation/FreeSpelling.h"
+#include "sentara/dictation/ResultsReport.h"
+#include "sentara/dictation/ResultsStore.h"
 #include "sentara/modes/CoverPractice.h"
 #include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/ListeningLoop.h"
@@ -40,7 +44,10 @@ struct SessionCore : ListeningHost,
                      VideoHost,
                      VoiceRecordingHost,
                      FullTextHost,
-                     CoverPracticeHost {
+                     CoverPracticeHost,
+                     DictationHost,
+                     FreeSpellingHost,
+                     ResultsReportHost {
     SessionCore(SentaraSession* q, const common::CourseFolder& folder, ports::Clock& clock,
                 ports::MediaEngines& engines, ports::Recorder& recorder, ports::SoundPlayer& sounds,
                 ports::Dialogs& dialogs, ports::Shell& shell, const ports::TextMeasure& measure,
@@ -75,6 +82,11 @@ struct SessionCore : ListeningHost,
     VoiceRecording voiceRecording;
     FullTextMode fullText;
     CoverPractice coverPractice;
+    // The dictation test, free spelling and the results (the Book results file and the report).
+    ResultsStore results;
+    ResultsReport resultsReport;
+    DictationTest dictation;
+    FreeSpelling freeSpelling;
     // The study modes' components, in the order the session runs its steps over them.
     QList<ModeComponent*> modes;
     std::unique_ptr<ports::Timer> focusTimer;  // SetFocusTimer
@@ -127,6 +139,17 @@ struct SessionCore : ListeningHost,
         }
     }
     void SenPlayCommand_Click() override { q->SenPlayCommand_Click(); }
+    // --- DictationHost, FreeSpellingHost, ResultsReportHost ---
+    void AutoPlaySentence() override { q->AutoPlaySentence(); }
+    QString noteBoxText() const override { return sentenceBrowsing.noteBoxText(); }
+    QString LessonTitle() const override { return state.lessonTitle; }
+    void ShowResults() override { resultsReport.ShowResults(); }
+    void goToSentence(int sentence) override { navigate(sentence); }
+    void focusDictationInput() override {
+        if (study.modeIndex == 4 && dictation.inputVisible()) {
+            emit q->focusRequested(FocusTarget::DictationInput);
+        }
+    }
     void hideSentenceMarkers() override { state.sentenceMarkersHidden = true; }
     // --- CoverPracticeHost ---
     bool sentenceMarkersHidden() const override { return state.sentenceMarkersHidden; }
@@ -181,7 +204,7 @@ struct SessionCore : ListeningHost,
         return true;
     }
     FocusTarget focusTarget() const {
-        return SessionViewBuilder::focusTargetOf(study.modeIndex, state.dictationInputVisible,
+        return SessionViewBuilder::focusTargetOf(study.modeIndex, dictation.inputVisible(),
                                                  fillIn.inputVisible());
     }
 };

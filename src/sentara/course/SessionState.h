@@ -16,7 +16,6 @@ struct SessionState {
     double lessonMediaEndSec = 0;
 
     QString lessonTitle;
-    QString resultsText;
     QString mediaPath;
     int selectedTab = 2;
     bool largeLayout = false;
@@ -28,13 +27,6 @@ struct SessionState {
     // Every sentence marker line hidden: the end of continuous play; the next ShowSentence
     // shows the current sentence's marker again.
     bool sentenceMarkersHidden = false;
-    // Dictation test and word-click recall: what every shown sentence starts from.
-    int score = 100;
-    int wrongCount = 0;
-    int nextCueCount = 0;
-    int wordCueCount = 0;
-    int currentBlank = 0;
-    bool dictationInputVisible = true;
 };
 
 } // namespace sentara

@@ -77,7 +77,6 @@ struct LessonView {
     QString progressText;     // dictation progress, e.g. "3 / 12"
     double progressRatio = 0; // filled part of the dictation progress bar, 0..1
     QList<SentenceItem> sentences;
-    QString resultsText; // the Book's dictation results file as loaded for the lesson
     QString mediaPath;
 };
 
@@ -110,30 +109,8 @@ struct SentenceView {
     bool wordPanelVisible = false; // the word look-up panel (WordPicture)
 };
 
-// The voice view (mode 6) shows SentenceView::english and ::chinese.
-
-// The free-spelling view (mode 7).
-struct FreeSpellingView {
-    QString englishLine;          // the English, or every letter as "_" while the English is off
-    QString chineseLine;          // the Chinese, or "已关闭" while the Chinese is off
-    QString englishTogglePicture; // check_1.jpg / check_0.jpg
-    QString chineseTogglePicture;
-};
-
-// The dictation test view (mode 4): the state every shown sentence starts from.
-struct DictationView {
-    QString chineseLine;
-    bool chineseVisible = true;
-    QList<WordCell> words; // the clickable ones are the blanks
-    int score = 100;
-    int wrongCount = 0;
-    int nextCueCount = 0;
-    int wordCueCount = 0;
-    bool doneBadgeVisible = false; // the sentence's dictation-done flag is "1"
-    int currentBlank = 0;
-    bool inputVisible = true;
-    int passMark = 80;
-};
+// The voice view (mode 6) shows SentenceView::english and ::chinese. The dictation test (mode 4)
+// and free spelling (mode 7) have their views in their components (DictationTest, FreeSpelling).
 
 // The full-text views (modes 1 and 3) are their components' (FullTextMode, CoverPractice).
 
@@ -185,8 +162,6 @@ struct SessionView {
     LessonView lesson;
     SentenceView sentence;
     WordPanelView wordPanel; // the floating word panel, over whichever mode is shown
-    FreeSpellingView spelling;
-    DictationView dictation;
     OptionsView options;
 };
 

@@ -3,6 +3,7 @@
 #include "common/CourseContent.h"
 #include "sentara/course/LoadedLesson.h"
 #include "sentara/course/SessionState.h"
+#include "sentara/dictation/DictationTest.h"
 #include "sentara/dictation/FillIn.h"
 #include "sentara/modes/ListeningLoop.h"
 #include "sentara/modes/SentenceBrowsing.h"
@@ -14,10 +15,6 @@ namespace sentara {
 
 namespace {
 
-QString checkPicture(bool on) {
-    return on ? QStringLiteral("check_1.jpg") : QStringLiteral("check_0.jpg");
-}
-
 ModeView buildMode(const SessionViewBuilder::Sources& s) {
     ModeView m;
     m.modeIndex = s.settings.modeIndex;
@@ -28,7 +25,7 @@ ModeView buildMode(const SessionViewBuilder::Sources& s) {
     m.tabVisible[5] = s.lesson.isLoaded() && s.lesson.book() == s.content.videoCourseTitle;
     m.tabVisible[4] = s.settings.writeMode != 1;
     m.tabVisible[7] = s.settings.writeMode == 1;
-    m.focus = SessionViewBuilder::focusTargetOf(m.modeIndex, s.state.dictationInputVisible,
+    m.focus = SessionViewBuilder::focusTargetOf(m.modeIndex, s.dictation.inputVisible(),
                                                 s.fillIn.inputVisible());
     m.engineChoice = s.settings.engineChoice;
     m.largeLayout = s.state.largeLayout;
@@ -57,7 +54,6 @@ LessonView buildLesson(const SessionViewBuilder::Sources& s) {
                           ? double(lesson.dictatedCount()) / double(lesson.SentenceCount())
                           : 0.0;
     l.sentences = lesson.sentences(s.state.sentenceMarkersHidden ? 0 : s.state.currentSentence);
-    l.resultsText = s.state.resultsText;
     l.mediaPath = s.state.mediaPath;
     return l;
 }
@@ -70,30 +66,6 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     view.lesson = buildLesson(s);
     view.sentence = s.sentenceBrowsing.view();
     view.wordPanel = s.wordPanel.view();
-    const SentenceView& sentence = view.sentence;
-
-    FreeSpellingView& spelling = view.spelling;
-    spelling.englishLine = s.settings.writeEnglishCheck == 0
-                               ? MaskDictationEnglish(sentence.english)
-                               : sentence.english;
-    spelling.chineseLine =
-        s.settings.writeChineseCheck == 0 ? QStringLiteral("已关闭") : sentence.chinese;
-    spelling.englishTogglePicture = checkPicture(s.settings.writeEnglishCheck != 0);
-    spelling.chineseTogglePicture = checkPicture(s.settings.writeChineseCheck != 0);
-
-    DictationView& dictation = view.dictation;
-    dictation.chineseLine = sentence.chinese;
-    dictation.chineseVisible = s.settings.wordChineseCheck != 0;
-    dictation.words = sentence.words;
-    dictation.score = s.state.score;
-    dictation.wrongCount = s.state.wrongCount;
-    dictation.nextCueCount = s.state.nextCueCount;
-    dictation.wordCueCount = s.state.wordCueCount;
-    dictation.doneBadgeVisible = s.lesson.record(sentence.current).dictationDone();
-    dictation.currentBlank = s.state.currentBlank;
-    dictation.inputVisible = s.state.dictationInputVisible;
-    dictation.passMark = s.settings.setFraction;
-
 
     OptionsView& options = view.options;
     for (OptionFamily family : OptionFamilies::all()) {
@@ -109,16 +81,6 @@ SessionView SessionViewBuilder::build(const Sources& s) {
     }
     options.keyWordColour = s.settings.keyWordColour;
     return view;
-}
-
-QString SessionViewBuilder::MaskDictationEnglish(const QString& english) {
-    QString masked = english;
-    for (QChar& c : masked) {
-        if ((c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z')) {
-            c = u'_';
-        }
-    }
-    return masked;
 }
 
 FocusTarget SessionViewBuilder::focusTargetOf(int modeIndex, bool dictationInputVisible,

@@ -14,6 +14,7 @@ class VoiceControl;
 class SentenceBrowsing;
 class WordPanel;
 class FillIn;
+class DictationTest;
 struct SessionState;
 struct StudySettings;
 
@@ -30,12 +31,11 @@ public:
         const SentenceBrowsing& sentenceBrowsing;
         const WordPanel& wordPanel;
         const FillIn& fillIn;
+        const DictationTest& dictation;
     };
 
     static SessionView build(const Sources& sources);
 
-    // Every letter a-z/A-Z as "_", every other character kept.
-    static QString MaskDictationEnglish(const QString& english);
     // The input that gets the focus in a mode (the focus rule); the dictation and fill-in boxes
     // only while they are shown.
     static FocusTarget focusTargetOf(int modeIndex, bool dictationInputVisible,

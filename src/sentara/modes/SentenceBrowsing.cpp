@@ -51,6 +51,14 @@ void SentenceBrowsing::flushNoteDraft() {
     }
 }
 
+QString SentenceBrowsing::noteBoxText() const {
+    const int sentence = host_.CurrentSentence();
+    if (draft_ && draft_->first == sentence) {
+        return draft_->second;
+    }
+    return lesson_.record(sentence).note();
+}
+
 bool SentenceBrowsing::storeNote(int sentence, const QString& text) {
     if (!lesson_.isLoaded() || sentence < 1 || sentence > lesson_.SentenceCount()) {
         return false;

@@ -55,6 +55,9 @@ public:
     bool saveNote(const QString& text);
     // Saves the note being typed, if any; run before the sentence on display changes.
     void flushNoteDraft();
+    // What the note box holds now: the note being typed on the sentence on display, else its
+    // stored note as the box shows it (trimmed).
+    QString noteBoxText() const;
     // A click on word `index` (1-based) of the sentence: with Ctrl held it marks or unmarks the
     // word as a key word; then the fill-in refresh, the look-up with the base-form fall-backs,
     // the word's recording and the word panel. Words that do not begin with a letter do not

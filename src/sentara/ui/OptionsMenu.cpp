@@ -23,6 +23,46 @@ OptionsMenu* OptionsMenu::sentenceMenu(QWidget* parent) {
     return menu;
 }
 
+OptionsMenu* OptionsMenu::dictationMenu(QWidget* parent) {
+    auto* menu =
+        new OptionsMenu(QStringLiteral("WriteSet"), QStringLiteral("听写测试设置"), parent);
+    menu->addFamily(OptionFamily::DictationMode);
+    menu->addSeparator();
+    menu->addFamily(OptionFamily::PassMark);
+    menu->addCommand(QStringLiteral("WriteSet6"), QStringLiteral("查看评分标准"));
+    menu->addCommand(QStringLiteral("LookResults"), QStringLiteral("查看听写成绩"));
+    menu->addSeparator();
+    menu->addToggle(OptionToggle::WordChinese);
+    menu->addSeparator();
+    menu->addFamily(OptionFamily::WriteRead);
+    menu->addFamily(OptionFamily::WritePause);
+    return menu;
+}
+
+OptionsMenu* OptionsMenu::spellingMenu(QWidget* parent) {
+    auto* menu =
+        new OptionsMenu(QStringLiteral("PenModeSet"), QStringLiteral("自由拼写设置"), parent);
+    menu->addFamily(OptionFamily::DictationMode);
+    menu->renameFamily(OptionFamily::DictationMode, QStringLiteral("ModeSelect2"),
+                       {QStringLiteral("PenMode1"), QStringLiteral("PenMode2")});
+    menu->addSeparator();
+    menu->addFamily(OptionFamily::PenRead);
+    menu->addFamily(OptionFamily::PenPause);
+    return menu;
+}
+
+void OptionsMenu::renameFamily(OptionFamily family, const QString& menuName,
+                               const QStringList& entryNames) {
+    if (QMenu* submenu = familyMenu(family)) {
+        submenu->setObjectName(menuName);
+        submenu->menuAction()->setObjectName(menuName);
+    }
+    const QList<QAction*> actions = familyActions_.value(static_cast<int>(family));
+    for (int i = 0; i < actions.size() && i < entryNames.size(); ++i) {
+        actions.at(i)->setObjectName(entryNames.at(i));
+    }
+}
+
 OptionsMenu* OptionsMenu::fullTextMenu(QWidget* parent) {
     auto* menu =
         new OptionsMenu(QStringLiteral("AllModeSet"), QStringLiteral("全文模式设置"), parent);
@@ -45,6 +85,7 @@ OptionsMenu* OptionsMenu::coverMenu(QWidget* parent) {
 QAction* OptionsMenu::addCommand(const QString& objectName, const QString& caption) {
     QAction* action = addAction(caption);
     action->setObjectName(objectName);
+    commands_.append(action);
     return action;
 }
 
@@ -113,6 +154,11 @@ QAction* OptionsMenu::entry(const QString& objectName) const {
         }
     }
     for (QAction* action : toggles_) {
+        if (action->objectName() == objectName) {
+            return action;
+        }
+    }
+    for (QAction* action : commands_) {
         if (action->objectName() == objectName) {
             return action;
         }

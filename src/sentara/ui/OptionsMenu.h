@@ -30,6 +30,10 @@ public:
     static OptionsMenu* fullTextMenu(QWidget* parent = nullptr);
     // The full-text list's menu "英汉互译设置": its three cover modes as entries of the menu.
     static OptionsMenu* coverMenu(QWidget* parent = nullptr);
+    // The dictation test's menu "听写测试设置" (WriteSet) and free spelling's "自由拼写设置"
+    // (PenModeSet); their plain commands ("查看评分标准", "查看听写成绩") are entry(name).
+    static OptionsMenu* dictationMenu(QWidget* parent = nullptr);
+    static OptionsMenu* spellingMenu(QWidget* parent = nullptr);
 
     // A family as a submenu, or as entries of this menu itself.
     void addFamily(OptionFamily family);
@@ -51,10 +55,13 @@ signals:
 
 private:
     void addEntries(QMenu* menu, OptionFamily family);
+    // Gives a family's submenu and entries other names (the same family in another menu).
+    void renameFamily(OptionFamily family, const QString& menuName, const QStringList& entryNames);
 
     QHash<int, QMenu*> families_;
     QHash<int, QList<QAction*>> familyActions_;
     QHash<int, QAction*> toggles_;
+    QList<QAction*> commands_;
 };
 
 } // namespace sentara::ui

@@ -3,6 +3,7 @@
 #include "CatalogueTree.h"
 #include "ClickableLabel.h"
 #include "CoverListPanel.h"
+#include "DictationPanel.h"
 #include "EngineChooser.h"
 #include "FillInPanel.h"
 #include "FullTextWiring.h"
@@ -13,7 +14,9 @@
 #include "PlaceholderPanel.h"
 #include "RecallPanel.h"
 #include "RecorderBar.h"
+#include "ResultsPanel.h"
 #include "SentencePanel.h"
+#include "SpellingPanel.h"
 #include "StoredColour.h"
 #include "VideoArea.h"
 #include "VideoFrameView.h"
@@ -23,6 +26,8 @@
 #include "WordPanelWidget.h"
 
 #include "sentara/course/SentaraSession.h"
+#include "sentara/dictation/DictationTest.h"
+#include "sentara/dictation/ResultsReport.h"
 #include "sentara/modes/CoverPractice.h"
 #include "sentara/modes/FullTextMode.h"
 #include "sentara/modes/SentenceBrowsing.h"
@@ -129,6 +134,8 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     fillIn_ = new FillInPanel(session_, stack_);
     fullText_ = new FullTextWordPanel(folder_, stack_);
     cover_ = new CoverListPanel(stack_);
+    dictation_ = new DictationPanel(session_.dictation(), stack_);
+    spelling_ = new SpellingPanel(session_.freeSpelling(), folder_, stack_);
     for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
         if (mode == 1) {
             stack_->addWidget(fullText_);
@@ -136,10 +143,14 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
             stack_->addWidget(cover_);
         } else if (mode == 2) {
             stack_->addWidget(sentence_);
+        } else if (mode == 4) {
+            stack_->addWidget(dictation_);
         } else if (mode == 5) {
             stack_->addWidget(video_);
         } else if (mode == 6) {
             stack_->addWidget(voice_);
+        } else if (mode == 7) {
+            stack_->addWidget(spelling_);
         } else if (mode == 8) {
             stack_->addWidget(recall_);
         } else if (mode == 9) {
@@ -170,7 +181,9 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     videoOpenClose_->setObjectName(QStringLiteral("VideoOpenClose"));
     // The full-text menu's last entry: the floating video window put away or brought back.
     fullTextMenu_->addAction(videoOpenClose_);
+    results_ = new ResultsPanel(session_.results(), this);
     connectPanels();
+    connectDictation();
     setTextScale(1.0);
 
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
@@ -296,6 +309,27 @@ void SentaraWindow::connectPanels() {
     wireFullTextPanels(session_, fullText_, fullTextMenu_, cover_, coverMenu_, this);
 }
 
+void SentaraWindow::connectDictation() {
+    dictationMenu_ = OptionsMenu::dictationMenu(this);
+    spellingMenu_ = OptionsMenu::spellingMenu(this);
+    for (OptionsMenu* menu : {dictationMenu_, spellingMenu_}) {
+        connect(menu, &OptionsMenu::familyChosen, this,
+                [this](OptionFamily family, int index) { session_.selectOption(family, index); });
+        connect(menu, &OptionsMenu::toggleChosen, this,
+                [this](OptionToggle toggle) { session_.toggleOption(toggle); });
+    }
+    connect(dictationMenu_->entry(QStringLiteral("WriteSet6")), &QAction::triggered, this,
+            [this] { session_.WriteSet6_Click(); });
+    connect(dictationMenu_->entry(QStringLiteral("LookResults")), &QAction::triggered, this,
+            [this] { session_.results().ShowResults(); });
+    connect(dictation_, &DictationPanel::settingsClicked, this,
+            [this](const QPoint& where) { dictationMenu_->popup(where); });
+    connect(dictation_, &DictationPanel::resultsClicked, this,
+            [this] { session_.results().ShowResults(); });
+    connect(spelling_, &SpellingPanel::settingsClicked, this,
+            [this](const QPoint& where) { spellingMenu_->popup(where); });
+}
+
 void SentaraWindow::showCatalogue() {
     QList<CatalogueTree::Book> books;
     for (const CatalogueBookView& book : session_.catalogue().books) {
@@ -343,6 +377,13 @@ void SentaraWindow::render() {
                    view.mode.sentencePanelTop);
     fullTextMenu_->render(view.options);
     coverMenu_->render(view.options);
+    dictation_->setLessonTitle(view.lesson.title);
+    dictation_->render();
+    spelling_->setLessonTitle(view.lesson.title);
+    spelling_->render();
+    results_->render();
+    dictationMenu_->render(view.options);
+    spellingMenu_->render(view.options);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setLessonTitle(view.lesson.title);
     }
@@ -382,6 +423,10 @@ void SentaraWindow::applyFocus(FocusTarget target) {
         fullText_->focusSearch();
     } else if (target == FocusTarget::ListSearch) {
         cover_->focusSearch();
+    } else if (target == FocusTarget::DictationInput) {
+        dictation_->focusBox();
+    } else if (target == FocusTarget::SpellingInput) {
+        spelling_->focusBox();
     }
 }
 
@@ -416,6 +461,9 @@ void SentaraWindow::setTextScale(double scale) {
     video_->setTextScale(scale);
     fullText_->setTextScale(scale);
     cover_->setTextScale(scale);
+    dictation_->setTextScale(scale);
+    spelling_->setTextScale(scale);
+    results_->setTextScale(scale);
     wordPanel_->setTextScale(scale);
     for (PlaceholderPanel* panel : placeholders_) {
         panel->setTextScale(scale);

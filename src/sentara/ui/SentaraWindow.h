@@ -24,6 +24,9 @@ namespace sentara::ui {
 class CatalogueTree;
 class ClickableLabel;
 class CoverListPanel;
+class DictationPanel;
+class ResultsPanel;
+class SpellingPanel;
 class EngineChooser;
 class FillInPanel;
 class FullTextWordPanel;
@@ -77,6 +80,11 @@ public:
     OptionsMenu* coverMenu() const { return coverMenu_; }
     EngineChooser* engineChooser() const { return engine_; }
     WordPanelWidget* wordPanel() const { return wordPanel_; }
+    DictationPanel* dictationPanel() const { return dictation_; }
+    SpellingPanel* spellingPanel() const { return spelling_; }
+    ResultsPanel* resultsPanel() const { return results_; }
+    OptionsMenu* dictationMenu() const { return dictationMenu_; }
+    OptionsMenu* spellingMenu() const { return spellingMenu_; }
     QWidget* modePanel(int mode) const;
     // Whether the mode has its own view here (the others show only their frame and title).
     bool hasView(int mode) const;
@@ -94,6 +102,7 @@ protected:
 private:
     void buildTopBar(QWidget* parent, QVBoxLayout* column);
     void connectPanels();
+    void connectDictation();
     void setTextScale(double scale);
     void shutdownOnce();
 
@@ -115,6 +124,11 @@ private:
     CoverListPanel* cover_;
     OptionsMenu* fullTextMenu_ = nullptr;
     OptionsMenu* coverMenu_ = nullptr;
+    DictationPanel* dictation_;
+    SpellingPanel* spelling_;
+    ResultsPanel* results_ = nullptr;
+    OptionsMenu* dictationMenu_ = nullptr;
+    OptionsMenu* spellingMenu_ = nullptr;
     WordPanelWidget* wordPanel_ = nullptr;
     EngineChooser* engine_ = nullptr;
     ClickableLabel* mini_ = nullptr;

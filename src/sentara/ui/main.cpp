@@ -1,3 +1,4 @@
+#include "DictationScreenshots.h"
 #include "FullTextScenes.h"
 #include "ScreenshotScenes.h"
 #include "ScreenshotTour.h"
@@ -85,6 +86,7 @@ int main(int argc, char* argv[]) {
             new sentara::ui::ScreenshotTour(session, window, screenshotDir, modes, &window);
         sentara::ui::stageScreenshotScenes(*tour, session);
         sentara::ui::addFullTextScenes(*tour, session, window);
+        sentara::ui::stageDictationScreenshots(*tour, session, window);
         QObject::connect(tour, &sentara::ui::ScreenshotTour::finished,
                          [](int saved) { std::fprintf(stderr, "screenshots saved: %d\n", saved); });
         tour->start();

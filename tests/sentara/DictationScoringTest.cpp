@@ -4,6 +4,8 @@
 
 #include <gtest/gtest.h>
 
+#include <optional>
+
 using namespace sentara_test;
 using sentara::DictationView;
 using sentara::SentaraSession;
@@ -79,18 +81,39 @@ TEST(DictationScoring, AtThePassMarkOf100OnlyASentenceWithoutDeductionsPasses) {
     }
 }
 
+// What the window last rendered when the result message opens shows every word revealed,
+// whether the sentence passed or failed.
 TEST(DictationScoring, TheLastWordIsRevealedBeforeTheResultIsShown) {
-    DictationRig rig;
-    rig.start();
-    QList<DictationView> atMessage;
-    rig.dialogs.onInfo([&](const Message&) { atMessage << rig.test().view(); });
-    rig.box().type(QStringLiteral("How are you "));
-    ASSERT_EQ(atMessage.size(), 1);
-    for (const sentara::DictationWordView& word : atMessage[0].words) {
-        EXPECT_FALSE(word.hidden) << word.caption.toStdString();
+    for (const bool passing : {true, false}) {
+        SCOPED_TRACE(passing ? "passed" : "failed");
+        DictationRig rig;
+        StudySettings settings = settingsAt(2, 1, 4);
+        settings.setFraction = 100;
+        rig.settings(settings);
+        SentaraSession& s = rig.start();
+        if (!passing) {
+            s.KeyDown(sentara::ShortcutKey::F5); // one point off: below the pass mark
+        }
+        std::optional<DictationView> rendered;
+        QObject::connect(&s, &SentaraSession::changed, [&] { rendered = rig.test().view(); });
+        QList<DictationView> atMessage;
+        rig.dialogs.onInfo([&](const Message&) {
+            if (rendered) {
+                atMessage << *rendered;
+            }
+        });
+        rig.box().type(QStringLiteral("How are you "));
+        ASSERT_EQ(atMessage.size(), 1);
+        EXPECT_EQ(rig.dialogs.messages()[0].title, passing ? "已过关" : "未过关");
+        for (const sentara::DictationWordView& word : atMessage[0].words) {
+            EXPECT_FALSE(word.hidden) << word.caption.toStdString();
+        }
+        EXPECT_FALSE(atMessage[0].inputVisible);
+        if (passing) {
+            EXPECT_TRUE(atMessage[0].doneBadgeVisible)
+                << "the pass is recorded before it is announced";
+        }
     }
-    EXPECT_FALSE(atMessage[0].inputVisible);
-    EXPECT_TRUE(atMessage[0].doneBadgeVisible) << "the pass is recorded before it is announced";
 }
 
 TEST(DictationScoring, PassesWriteTheFlagWithTheNoteBoxTextAndTheLastOneStarsTheLesson) {
@@ -138,29 +161,37 @@ TEST(DictationScoring, ASentencePassedBeforeMovesOnWithoutAWordWritten) {
 }
 
 TEST(DictationScoring, ASentenceWithoutBlanksIsJudgedOnlyInTheTest) {
-    DictationRig rig;
-    rig.lesson(kFirst, 1,
-               {sen(QStringLiteral("How are you?"), QStringLiteral("你好吗？"), 1, 2),
-                sen(QStringLiteral("^12:30^.^"), QStringLiteral("十二点半"), 3, 4)});
-    rig.settings(settingsAt(2, 1, 2));
-    SentaraSession& s = rig.start();
-    // Browsing it in the sentence view neither announces nor records anything.
-    s.SenNextCommand_Click();
-    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
-    EXPECT_FALSE(common::LessonText::split(rig.lessonFile())[1].dictationDone());
+    for (const bool byMenu : {false, true}) {
+        SCOPED_TRACE(byMenu ? "entered by the menu's sub-mode entry" : "entered by its tab");
+        DictationRig rig;
+        rig.lesson(kFirst, 1,
+                   {sen(QStringLiteral("How are you?"), QStringLiteral("你好吗？"), 1, 2),
+                    sen(QStringLiteral("^12:30^.^"), QStringLiteral("十二点半"), 3, 4)});
+        rig.settings(settingsAt(2, 1, 2));
+        SentaraSession& s = rig.start();
+        // Browsing it in the sentence view neither announces nor records anything.
+        s.SenNextCommand_Click();
+        EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+        EXPECT_FALSE(common::LessonText::split(rig.lessonFile())[1].dictationDone());
 
-    // In the test it is complete as soon as it is shown: 100 points pass, and on the last
-    // sentence, with sentence 1 still open, the learner stays there.
-    s.TabImage_Click(4);
-    EXPECT_EQ(rig.dialogs.messages(),
-              (QList<Message>{{"已过关", "您的得分为100分，恭喜您已完成本句听写，"
-                                         "请按空格键进入下一句"}}));
-    EXPECT_EQ(s.CurrentSentence(), 2);
-    EXPECT_TRUE(common::LessonText::split(rig.lessonFile())[1].dictationDone());
-    const DictationView v = rig.test().view();
-    EXPECT_FALSE(v.nextEnabled);
-    EXPECT_FALSE(v.inputVisible);
-    EXPECT_EQ(v.score, 100);
+        // In the test it is complete as soon as it is shown: 100 points pass, and on the last
+        // sentence, with sentence 1 still open, the learner stays there.
+        if (byMenu) {
+            s.selectOption(sentara::OptionFamily::DictationMode, 1); // "听写测试模式"
+        } else {
+            s.TabImage_Click(4);
+        }
+        EXPECT_EQ(s.ModeIndex(), 4);
+        EXPECT_EQ(rig.dialogs.messages(),
+                  (QList<Message>{{"已过关", "您的得分为100分，恭喜您已完成本句听写，"
+                                             "请按空格键进入下一句"}}));
+        EXPECT_EQ(s.CurrentSentence(), 2);
+        EXPECT_TRUE(common::LessonText::split(rig.lessonFile())[1].dictationDone());
+        const DictationView v = rig.test().view();
+        EXPECT_FALSE(v.nextEnabled);
+        EXPECT_FALSE(v.inputVisible);
+        EXPECT_EQ(v.score, 100);
+    }
 }
 
 TEST(DictationScoring, APassMarkNoSentenceCanReachFailsASentenceWithoutBlanksOnce) {

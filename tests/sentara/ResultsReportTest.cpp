@@ -192,4 +192,21 @@ TEST(ResultsReport, AStarTheResultsFileCannotHoldStaysInMemory) {
     EXPECT_EQ(v.doneLessons, QStringList{"Lesson 1"});
 }
 
+// Clearing the Book when the results file cannot be written: the lessons are cleared, the file
+// is named, and the Book is not announced as cleared.
+TEST(ResultsReport, ClearingTheBookDoesNotAnnounceSuccessWhenTheResultsFileCannotBeWritten) {
+    DictationRig rig;
+    rig.lesson(kFirst, 1, mixedLesson());
+    rig.course.results(kFirst, QStringLiteral("^★Lesson 1^☆Lesson 2^"));
+    SentaraSession& s = rig.start();
+    const QString path = rig.course.folder().resultsFile(kFirst);
+    rig.makeUnwritable(path);
+    s.results().ShowResults();
+    s.results().clearBook();
+    EXPECT_EQ(common::LessonText::dictatedCount(common::LessonText::split(rig.lessonFile(1))), 0);
+    ASSERT_EQ(rig.dialogs.messages().size(), 1);
+    EXPECT_TRUE(rig.dialogs.messages()[0].text.contains(QDir::toNativeSeparators(path)));
+    EXPECT_NE(rig.dialogs.messages()[0].text, QStringLiteral("本册成绩清除完毕"));
+}
+
 } // namespace

@@ -283,6 +283,9 @@ void SentaraSession::selectOption(OptionFamily family, int index) {
         OptionFamilies::apply(family, index, d->study);
         d->study.modeIndex = value == 1 ? 7 : 4;
         d->state.selectedTab = d->study.modeIndex;
+        for (ModeComponent* mode : d->modes) {
+            mode->modeSwitched(); // as a tab switch: the test judges a sentence left open for it
+        }
         FocusModeInput();
         break;
     default:

@@ -104,6 +104,7 @@ void DictationTest::complete() {
 }
 
 void DictationTest::fail() {
+    viewChanged(); // the last word is seen revealed while the result is read
     dialogs_.info(QStringLiteral("未过关"),
                   QStringLiteral("您的本句得分为%1分，低于设定的过关分数%2分，您未能过关，"
                                  "请按空格键重做当前句子")

@@ -161,6 +161,7 @@ void ResultsReport::clearBook() {
             failures << problem;
         }
     }
+    bool allWritten = true;
     bool changed = false;
     const QList<common::SentenceRecord> records = withoutFlags(lesson_.records(), &changed);
     if (changed) {
@@ -168,13 +169,17 @@ void ResultsReport::clearBook() {
         for (int i = 1; i <= records.size(); ++i) {
             updated.setRecord(i, records.at(i - 1));
         }
-        host_.rewriteLesson(updated);
+        // A failed write has named its file already.
+        allWritten = host_.rewriteLesson(updated);
     }
     closePanel();
-    store_.reopenAll();
+    // The results file likewise names itself when it cannot be written (or was never there).
+    allWritten = store_.reopenAll() && allWritten;
     viewChanged();
     if (failures.isEmpty()) {
-        dialogs_.info(QStringLiteral("提示"), QStringLiteral("本册成绩清除完毕"));
+        if (allWritten) {
+            dialogs_.info(QStringLiteral("提示"), QStringLiteral("本册成绩清除完毕"));
+        }
     } else {
         dialogs_.info(QStringLiteral("提示"),
                       QStringLiteral("本册成绩没有全部清除，以下课文文件没有改动：\r\n%1")

@@ -64,6 +64,16 @@ run() {
   passes=$((passes + 1))
 }
 
+# The X server answers before any program starts (a busy machine can be slow to bring it up).
+for _ in $(seq 1 50); do
+  xdotool getdisplaygeometry > /dev/null 2>&1 && break
+  sleep 0.2
+done
+if ! xdotool getdisplaygeometry > /dev/null 2>&1; then
+  echo "FAIL: the X display $DISPLAY does not answer"
+  exit 1
+fi
+
 # Oralix starts on a lesson whose text has no sentence: "本课课文中没有句子：..." is shown.
 oralix=$(course oralix)
 printf '*' > "$oralix/Book/Morning Steps/1.dat"

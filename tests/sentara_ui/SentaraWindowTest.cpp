@@ -446,6 +446,29 @@ TEST_F(SentaraWindowTest, TheLargeLayoutFlagMaximisesTheWindowWithLargerTextAfte
     EXPECT_FALSE(StudySettings::read(course.folder())->layoutMax);
 }
 
+TEST_F(SentaraWindowTest, APanelBuiltOnFirstUseShowsTheCurrentSentenceAtTheLayoutScale) {
+    StudySettings settings = smallCourseSettings();
+    settings.layoutMax = true;
+    course.studySettings(settings.format());
+    RunningWindow run(course);
+    run.clock.advance(20); // the one-shot layout timer
+    QApplication::processEvents();
+    ASSERT_TRUE(run.window->isLargeLayout());
+    // Start-up builds the panel shown and the video panel players draw into, no other.
+    EXPECT_EQ(run.window->panels()->count(), 2);
+
+    click(run.window->tabs()->tab(6));
+
+    EXPECT_EQ(run.window->panels()->count(), 3);
+    const sentara::ui::VoicePanel* voice = run.window->voicePanel();
+    EXPECT_EQ(run.window->panels()->currentWidget(), voice);
+    const auto* english = voice->findChild<QLabel*>(QStringLiteral("VoiceEnglishTextLabel"));
+    ASSERT_NE(english, nullptr);
+    EXPECT_EQ(english->text(), run.session.view().sentence.english);
+    EXPECT_FALSE(english->text().isEmpty());
+    EXPECT_DOUBLE_EQ(english->font().pointSizeF(), 20 * 1.3);
+}
+
 TEST_F(SentaraWindowTest, TheMiniWindowCommandSavesAndStartsTheCompactTrainer) {
     RunningWindow run(course);
     run.window->sentenceMenu()->entry(QStringLiteral("SenModeRead3"))->trigger(); // "3次"

@@ -12,8 +12,8 @@
 
 namespace sentara::ui {
 
-void wireFullTextPanels(SentaraSession& session, FullTextWordPanel* words, OptionsMenu* wordsMenu,
-                        CoverListPanel* list, OptionsMenu* listMenu, QObject* context) {
+void wireFullTextWords(SentaraSession& session, FullTextWordPanel* words, OptionsMenu* wordsMenu,
+                       QObject* context) {
     FullTextMode& fullText = session.fullText();
     QObject::connect(words, &FullTextWordPanel::wordClicked, context,
                      [&fullText](int sentence, int position, Qt::MouseButton button,
@@ -45,7 +45,10 @@ void wireFullTextPanels(SentaraSession& session, FullTextWordPanel* words, Optio
                      [&fullText] { fullText.findNext(); });
     QObject::connect(words, &FullTextWordPanel::settingsClicked, context,
                      [wordsMenu](const QPoint& where) { wordsMenu->popup(where); });
+}
 
+void wireCoverList(SentaraSession& session, CoverListPanel* list, OptionsMenu* listMenu,
+                   QObject* context) {
     CoverPractice& cover = session.coverPractice();
     QObject::connect(list, &CoverListPanel::linePressed, context,
                      [&cover](int sentence, CoverPart part) { cover.pressLine(sentence, part); });
@@ -69,7 +72,10 @@ void wireFullTextPanels(SentaraSession& session, FullTextWordPanel* words, Optio
                      });
     QObject::connect(list, &CoverListPanel::settingsClicked, context,
                      [listMenu](const QPoint& where) { listMenu->popup(where); });
+}
 
+void wireFullTextMenus(SentaraSession& session, OptionsMenu* wordsMenu, OptionsMenu* listMenu,
+                       QObject* context) {
     for (OptionsMenu* menu : {wordsMenu, listMenu}) {
         QObject::connect(
             menu, &OptionsMenu::familyChosen, context,

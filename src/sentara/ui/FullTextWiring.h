@@ -12,9 +12,13 @@ class CoverListPanel;
 class FullTextWordPanel;
 class OptionsMenu;
 
-// Forwards the learner's actions on the full-text word view and the full-text list, and on
-// their menus, to the session's components for modes 1 and 3.
-void wireFullTextPanels(SentaraSession& session, FullTextWordPanel* words, OptionsMenu* wordsMenu,
-                        CoverListPanel* list, OptionsMenu* listMenu, QObject* context);
+// Forward the learner's actions on the full-text word view (mode 1), on the full-text list
+// (mode 3) and on their menus to the session's components; each panel opens its menu.
+void wireFullTextWords(SentaraSession& session, FullTextWordPanel* words, OptionsMenu* wordsMenu,
+                       QObject* context);
+void wireCoverList(SentaraSession& session, CoverListPanel* list, OptionsMenu* listMenu,
+                   QObject* context);
+void wireFullTextMenus(SentaraSession& session, OptionsMenu* wordsMenu, OptionsMenu* listMenu,
+                       QObject* context);
 
 } // namespace sentara::ui

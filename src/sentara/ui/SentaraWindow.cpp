@@ -8,10 +8,10 @@
 #include "FillInPanel.h"
 #include "FullTextWiring.h"
 #include "FullTextWordPanel.h"
+#include "ModePanels.h"
 #include "ModeTabBar.h"
 #include "NoteBox.h"
 #include "OptionsMenu.h"
-#include "PlaceholderPanel.h"
 #include "RecallPanel.h"
 #include "RecorderBar.h"
 #include "ResultsPanel.h"
@@ -52,13 +52,6 @@
 namespace sentara::ui {
 
 namespace {
-
-// Panel names of the nine modes, in mode order.
-const char* const kPanelNames[ModeTabBar::kModeCount] = {
-    "AllWordModePicture", "SenModePicture",       "TextModePicture",
-    "WritePicture",       "VideoModePicture",     "VoiceModePicture",
-    "PenModePicture",     "ClickWordModePicture", "CurrentWordModePicture",
-};
 
 std::optional<ShortcutKey> shortcutOf(int key) {
     switch (key) {
@@ -127,41 +120,6 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     QPalette panelPalette = stack_->palette();
     panelPalette.setColor(QPalette::Window, textPanelColour());
     stack_->setPalette(panelPalette);
-    sentence_ = new SentencePanel(folder_, stack_);
-    voice_ = new VoicePanel(session_.voiceRecording(), stack_);
-    video_ = new VideoPanel(session_, folder_, stack_);
-    recall_ = new RecallPanel(session_, stack_);
-    fillIn_ = new FillInPanel(session_, stack_);
-    fullText_ = new FullTextWordPanel(folder_, stack_);
-    cover_ = new CoverListPanel(stack_);
-    dictation_ = new DictationPanel(session_.dictation(), stack_);
-    spelling_ = new SpellingPanel(session_.freeSpelling(), folder_, stack_);
-    for (int mode = 1; mode <= ModeTabBar::kModeCount; ++mode) {
-        if (mode == 1) {
-            stack_->addWidget(fullText_);
-        } else if (mode == 3) {
-            stack_->addWidget(cover_);
-        } else if (mode == 2) {
-            stack_->addWidget(sentence_);
-        } else if (mode == 4) {
-            stack_->addWidget(dictation_);
-        } else if (mode == 5) {
-            stack_->addWidget(video_);
-        } else if (mode == 6) {
-            stack_->addWidget(voice_);
-        } else if (mode == 7) {
-            stack_->addWidget(spelling_);
-        } else if (mode == 8) {
-            stack_->addWidget(recall_);
-        } else if (mode == 9) {
-            stack_->addWidget(fillIn_);
-        } else {
-            auto* panel = new PlaceholderPanel(QString::fromLatin1(kPanelNames[mode - 1]),
-                                               ModeTabBar::caption(mode), stack_);
-            placeholders_.append(panel);
-            stack_->addWidget(panel);
-        }
-    }
     rightColumn->addWidget(tabs_);
     rightColumn->addWidget(stack_, 1);
     splitter->addWidget(tree_);
@@ -175,6 +133,11 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     sentenceMenu_ = OptionsMenu::sentenceMenu(this);
     fullTextMenu_ = OptionsMenu::fullTextMenu(this);
     coverMenu_ = OptionsMenu::coverMenu(this);
+    dictationMenu_ = OptionsMenu::dictationMenu(this);
+    spellingMenu_ = OptionsMenu::spellingMenu(this);
+    modes_ =
+        new ModePanels(session_, folder_, stack_,
+                       {sentenceMenu_, fullTextMenu_, coverMenu_, dictationMenu_, spellingMenu_});
     wordPanel_ = new WordPanelWidget(this);
     videoWindow_ = new VideoWindow(this);
     videoOpenClose_ = new QAction(this);
@@ -182,8 +145,7 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     // The full-text menu's last entry: the floating video window put away or brought back.
     fullTextMenu_->addAction(videoOpenClose_);
     results_ = new ResultsPanel(session_.results(), this);
-    connectPanels();
-    connectDictation();
+    connectMenus();
     setTextScale(1.0);
 
     auto* quit = new QShortcut(QKeySequence(Qt::CTRL | Qt::Key_Q), this);
@@ -243,7 +205,7 @@ void SentaraWindow::buildTopBar(QWidget* parent, QVBoxLayout* column) {
     connect(exitCommand_, &QPushButton::clicked, this, &QWidget::close);
 }
 
-void SentaraWindow::connectPanels() {
+void SentaraWindow::connectMenus() {
     connect(tree_, &CatalogueTree::nodeClicked, this, [this](int node) {
         session_.TreeView1_NodeClick(node);
         // A Book node, or a lesson whose file is missing, leaves the loaded lesson selected.
@@ -251,83 +213,26 @@ void SentaraWindow::connectPanels() {
     });
     connect(tabs_, &ModeTabBar::tabClicked, this,
             [this](int mode) { session_.TabImage_Click(mode); });
-
-    connect(sentence_, &SentencePanel::firstClicked, this,
-            [this] { session_.SenBegainCommand_Click(); });
-    connect(sentence_, &SentencePanel::backClicked, this,
-            [this] { session_.SenBackCommand_Click(); });
-    connect(sentence_, &SentencePanel::nextClicked, this,
-            [this] { session_.SenNextCommand_Click(); });
-    connect(sentence_, &SentencePanel::playClicked, this,
-            [this] { session_.SenPlayCommand_Click(); });
-    SentenceBrowsing& browsing = session_.sentenceBrowsing();
-    connect(sentence_, &SentencePanel::chineseToggleClicked, this,
-            [&browsing] { browsing.toggleChinese(); });
-    connect(sentence_, &SentencePanel::placeholderClicked, this,
-            [&browsing] { browsing.openNoteBox(); });
-    connect(sentence_, &SentencePanel::noteChanged, this,
-            [&browsing](const QString& text) { browsing.editNote(text); });
-    connect(sentence_, &SentencePanel::noteEdited, this,
-            [&browsing](const QString& text) { browsing.saveNote(text); });
-    connect(sentence_, &SentencePanel::wordClicked, this,
-            [&browsing](int index, Qt::MouseButton button, Qt::KeyboardModifiers modifiers) {
-                // Key words are marked with Ctrl and either button.
-                if (button == Qt::LeftButton || modifiers.testFlag(Qt::ControlModifier)) {
-                    browsing.clickWord(index, modifiers.testFlag(Qt::ControlModifier));
-                }
-            });
-    connect(sentence_, &SentencePanel::backgroundClicked, this,
-            [this] { session_.hideWordPanel(); });
     connect(wordPanel_, &WordPanelWidget::dictionaryLinkClicked, this,
             [this] { session_.wordPanel().openOnlineDictionary(); });
-    connect(sentence_, &SentencePanel::segmentClicked, this,
-            [this](int sentence) { session_.videoMode().playOnFromSegment(sentence); });
-    connect(sentence_, &SentencePanel::segmentHovered, this, [this](int sentence) {
-        const QList<SentenceItem> sentences = session_.view().lesson.sentences;
-        if (sentence >= 1 && sentence <= sentences.size()) {
-            QToolTip::showText(QCursor::pos(), sentences.at(sentence - 1).english, sentence_);
-        } else {
-            QToolTip::hideText();
-        }
-    });
-    connect(sentence_, &SentencePanel::settingsClicked, this,
-            [this](const QPoint& where) { sentenceMenu_->popup(where); });
 
-    connect(voice_, &VoicePanel::firstClicked, this, [this] { session_.SenBegainCommand_Click(); });
-    connect(voice_, &VoicePanel::backClicked, this, [this] { session_.SenBackCommand_Click(); });
-    connect(voice_, &VoicePanel::nextClicked, this, [this] { session_.SenNextCommand_Click(); });
     VideoMode& video = session_.videoMode();
     connect(videoWindow_, &VideoWindow::closeClicked, this,
             [&video] { video.closeFloatingWindow(); });
     connect(videoOpenClose_, &QAction::triggered, this, [&video] { video.toggleFloatingWindow(); });
     session_.setVideoSurfaces(this);
 
-    connect(sentenceMenu_, &OptionsMenu::familyChosen, this,
-            [this](OptionFamily family, int index) { session_.selectOption(family, index); });
-    connect(sentenceMenu_, &OptionsMenu::toggleChosen, this,
-            [this](OptionToggle toggle) { session_.toggleOption(toggle); });
-    wireFullTextPanels(session_, fullText_, fullTextMenu_, cover_, coverMenu_, this);
-}
-
-void SentaraWindow::connectDictation() {
-    dictationMenu_ = OptionsMenu::dictationMenu(this);
-    spellingMenu_ = OptionsMenu::spellingMenu(this);
-    for (OptionsMenu* menu : {dictationMenu_, spellingMenu_}) {
+    for (OptionsMenu* menu : {sentenceMenu_, dictationMenu_, spellingMenu_}) {
         connect(menu, &OptionsMenu::familyChosen, this,
                 [this](OptionFamily family, int index) { session_.selectOption(family, index); });
         connect(menu, &OptionsMenu::toggleChosen, this,
                 [this](OptionToggle toggle) { session_.toggleOption(toggle); });
     }
+    wireFullTextMenus(session_, fullTextMenu_, coverMenu_, this);
     connect(dictationMenu_->entry(QStringLiteral("WriteSet6")), &QAction::triggered, this,
             [this] { session_.WriteSet6_Click(); });
     connect(dictationMenu_->entry(QStringLiteral("LookResults")), &QAction::triggered, this,
             [this] { session_.results().ShowResults(); });
-    connect(dictation_, &DictationPanel::settingsClicked, this,
-            [this](const QPoint& where) { dictationMenu_->popup(where); });
-    connect(dictation_, &DictationPanel::resultsClicked, this,
-            [this] { session_.results().ShowResults(); });
-    connect(spelling_, &SpellingPanel::settingsClicked, this,
-            [this](const QPoint& where) { spellingMenu_->popup(where); });
 }
 
 void SentaraWindow::showCatalogue() {
@@ -352,41 +257,21 @@ void SentaraWindow::render() {
         tabs_->setTabVisible(mode, view.mode.tabVisible[static_cast<std::size_t>(mode)]);
     }
     tabs_->setSelected(view.mode.selectedTab);
-    if (QWidget* panel = modePanel(view.mode.modeIndex)) {
+    // The panel of the mode shown is built before it is first seen.
+    if (QWidget* panel = modes_->panel(view.mode.modeIndex)) {
         stack_->setCurrentWidget(panel);
     }
+    modes_->render(view);
 
-    const QColor keyWordColour = fromStoredColour(view.options.keyWordColour);
-    sentence_->setLessonTitle(view.lesson.title);
-    sentence_->render(view.sentence, keyWordColour);
-    voice_->setLessonTitle(view.lesson.title);
-    voice_->render(view.sentence);
-    recall_->render(view);
-    fillIn_->render(view, keyWordColour);
-    voice_->recorder()->render(session_.voiceRecording().view());
     const VideoView video = session_.videoMode().view();
-    video_->setLessonTitle(view.lesson.title);
-    video_->render(video, keyWordColour);
     videoWindow_->render(video);
     videoOpenClose_->setText(video.menuEntryCaption);
     videoOpenClose_->setVisible(video.menuEntryVisible);
-    fullText_->setLessonTitle(view.lesson.title);
-    fullText_->render(session_.fullText().view(), keyWordColour, view.mode.textPanelsMoved);
-    cover_->setLessonTitle(view.lesson.title);
-    cover_->render(session_.coverPractice().view(), view.mode.textPanelsMoved,
-                   view.mode.sentencePanelTop);
     fullTextMenu_->render(view.options);
     coverMenu_->render(view.options);
-    dictation_->setLessonTitle(view.lesson.title);
-    dictation_->render();
-    spelling_->setLessonTitle(view.lesson.title);
-    spelling_->render();
     results_->render();
     dictationMenu_->render(view.options);
     spellingMenu_->render(view.options);
-    for (PlaceholderPanel* panel : placeholders_) {
-        panel->setLessonTitle(view.lesson.title);
-    }
     sentenceMenu_->render(view.options);
     wordPanel_->render(view.wordPanel);
     engine_->setEngine(view.mode.engineChoice);
@@ -395,44 +280,80 @@ void SentaraWindow::render() {
     }
 }
 
-QWidget* SentaraWindow::modePanel(int mode) const {
-    return mode >= 1 && mode <= stack_->count() ? stack_->widget(mode - 1) : nullptr;
+QWidget* SentaraWindow::modePanel(int mode) {
+    return modes_->panel(mode);
+}
+
+SentencePanel* SentaraWindow::sentencePanel() {
+    return modes_->sentence();
+}
+
+VoicePanel* SentaraWindow::voicePanel() {
+    return modes_->voice();
+}
+
+RecallPanel* SentaraWindow::recallPanel() {
+    return modes_->recall();
+}
+
+FillInPanel* SentaraWindow::fillInPanel() {
+    return modes_->fillIn();
+}
+
+VideoPanel* SentaraWindow::videoPanel() const {
+    return modes_->video();
+}
+
+FullTextWordPanel* SentaraWindow::fullTextPanel() {
+    return modes_->fullText();
+}
+
+CoverListPanel* SentaraWindow::coverPanel() {
+    return modes_->cover();
+}
+
+DictationPanel* SentaraWindow::dictationPanel() {
+    return modes_->dictation();
+}
+
+SpellingPanel* SentaraWindow::spellingPanel() {
+    return modes_->spelling();
 }
 
 QObject* SentaraWindow::surface(ports::MediaEngines::Engine engine, Place place) const {
     const bool backup = engine == ports::MediaEngines::Engine::Backup;
     if (place == Place::ModeArea) {
-        return backup ? static_cast<QObject*>(video_->area()->nativeSurface())
-                      : video_->area()->frames();
+        VideoArea* area = modes_->video()->area();
+        return backup ? static_cast<QObject*>(area->nativeSurface()) : area->frames();
     }
     // The backup engine has no floating window.
     return backup ? nullptr : videoWindow_->frames();
 }
 
-bool SentaraWindow::hasView(int mode) const {
-    QWidget* panel = modePanel(mode);
-    return panel && !qobject_cast<PlaceholderPanel*>(panel);
+bool SentaraWindow::hasView(int mode) {
+    return mode >= 1 && mode <= ModePanels::kModeCount;
 }
 
 void SentaraWindow::applyFocus(FocusTarget target) {
     if (target == FocusTarget::NoteBox) {
-        sentence_->focusNote();
+        modes_->sentence()->focusNote();
     } else if (target == FocusTarget::FillInInput) {
-        fillIn_->focusInput();
+        modes_->fillIn()->focusInput();
     } else if (target == FocusTarget::FullTextSearch) {
-        fullText_->focusSearch();
+        modes_->fullText()->focusSearch();
     } else if (target == FocusTarget::ListSearch) {
-        cover_->focusSearch();
+        modes_->cover()->focusSearch();
     } else if (target == FocusTarget::DictationInput) {
-        dictation_->focusBox();
+        modes_->dictation()->focusBox();
     } else if (target == FocusTarget::SpellingInput) {
-        spelling_->focusBox();
+        modes_->spelling()->focusBox();
     }
 }
 
 void SentaraWindow::clearInput(FocusTarget target) {
-    if (target == FocusTarget::NoteBox) {
-        sentence_->noteBox()->clearInput();
+    // A note box not built yet takes the stored note when it is.
+    if (target == FocusTarget::NoteBox && modes_->isBuilt(2)) {
+        modes_->sentence()->noteBox()->clearInput();
     }
 }
 
@@ -454,20 +375,9 @@ void SentaraWindow::setLargeLayout(bool large) {
 }
 
 void SentaraWindow::setTextScale(double scale) {
-    sentence_->setTextScale(scale);
-    voice_->setTextScale(scale);
-    recall_->setTextScale(scale);
-    fillIn_->setTextScale(scale);
-    video_->setTextScale(scale);
-    fullText_->setTextScale(scale);
-    cover_->setTextScale(scale);
-    dictation_->setTextScale(scale);
-    spelling_->setTextScale(scale);
+    modes_->setTextScale(scale);
     results_->setTextScale(scale);
     wordPanel_->setTextScale(scale);
-    for (PlaceholderPanel* panel : placeholders_) {
-        panel->setTextScale(scale);
-    }
     tree_->setMinimumWidth(static_cast<int>(200 * scale));
     QFont treeFont = tree_->font();
     treeFont.setPointSizeF(QApplication::font().pointSizeF() * scale);

@@ -30,9 +30,9 @@ class SpellingPanel;
 class EngineChooser;
 class FillInPanel;
 class FullTextWordPanel;
+class ModePanels;
 class ModeTabBar;
 class OptionsMenu;
-class PlaceholderPanel;
 class RecallPanel;
 class SentencePanel;
 class VideoPanel;
@@ -64,30 +64,32 @@ public:
     CatalogueTree* catalogue() const { return tree_; }
     ModeTabBar* tabs() const { return tabs_; }
     QStackedWidget* panels() const { return stack_; }
-    SentencePanel* sentencePanel() const { return sentence_; }
-    VoicePanel* voicePanel() const { return voice_; }
-    RecallPanel* recallPanel() const { return recall_; }
-    FillInPanel* fillInPanel() const { return fillIn_; }
-    VideoPanel* videoPanel() const { return video_; }
+    // The mode panels are built the first time they are shown or asked for.
+    SentencePanel* sentencePanel();
+    VoicePanel* voicePanel();
+    RecallPanel* recallPanel();
+    FillInPanel* fillInPanel();
+    VideoPanel* videoPanel() const;
     VideoWindow* videoWindow() const { return videoWindow_; }
     // The full-text menu's "关闭视频"/"打开视频" entry (VideoOpenClose, after "选择发音引擎"):
     // its caption and visibility follow the video mode; the full-text view's menu adds it.
     QAction* videoOpenCloseAction() const { return videoOpenClose_; }
     OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
-    FullTextWordPanel* fullTextPanel() const { return fullText_; }
-    CoverListPanel* coverPanel() const { return cover_; }
+    FullTextWordPanel* fullTextPanel();
+    CoverListPanel* coverPanel();
     OptionsMenu* fullTextMenu() const { return fullTextMenu_; }
     OptionsMenu* coverMenu() const { return coverMenu_; }
     EngineChooser* engineChooser() const { return engine_; }
     WordPanelWidget* wordPanel() const { return wordPanel_; }
-    DictationPanel* dictationPanel() const { return dictation_; }
-    SpellingPanel* spellingPanel() const { return spelling_; }
+    DictationPanel* dictationPanel();
+    SpellingPanel* spellingPanel();
     ResultsPanel* resultsPanel() const { return results_; }
     OptionsMenu* dictationMenu() const { return dictationMenu_; }
     OptionsMenu* spellingMenu() const { return spellingMenu_; }
-    QWidget* modePanel(int mode) const;
-    // Whether the mode has its own view here (the others show only their frame and title).
-    bool hasView(int mode) const;
+    // The mode's panel; nullptr for a number that is no mode.
+    QWidget* modePanel(int mode);
+    // Whether the mode has its own view here.
+    static bool hasView(int mode);
 
     // The colour behind the catalogue and the text panels.
     static QColor textPanelColour();
@@ -101,8 +103,7 @@ protected:
 
 private:
     void buildTopBar(QWidget* parent, QVBoxLayout* column);
-    void connectPanels();
-    void connectDictation();
+    void connectMenus();
     void setTextScale(double scale);
     void shutdownOnce();
 
@@ -111,21 +112,12 @@ private:
     CatalogueTree* tree_;
     ModeTabBar* tabs_;
     QStackedWidget* stack_;
-    SentencePanel* sentence_;
-    VoicePanel* voice_;
-    RecallPanel* recall_;
-    FillInPanel* fillIn_;
-    VideoPanel* video_;
+    ModePanels* modes_ = nullptr;
     VideoWindow* videoWindow_ = nullptr;
     QAction* videoOpenClose_ = nullptr;
-    QList<PlaceholderPanel*> placeholders_;
-    OptionsMenu* sentenceMenu_;
-    FullTextWordPanel* fullText_;
-    CoverListPanel* cover_;
+    OptionsMenu* sentenceMenu_ = nullptr;
     OptionsMenu* fullTextMenu_ = nullptr;
     OptionsMenu* coverMenu_ = nullptr;
-    DictationPanel* dictation_;
-    SpellingPanel* spelling_;
     ResultsPanel* results_ = nullptr;
     OptionsMenu* dictationMenu_ = nullptr;
     OptionsMenu* spellingMenu_ = nullptr;

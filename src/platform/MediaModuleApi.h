@@ -25,7 +25,8 @@ struct MediaModuleApi {
     ports::Recorder* (*createRecorder)(ports::MediaPlayer* playback);
     // Interface sounds.
     ports::SoundPlayer* (*createSoundPlayer)();
-    // A widget that shows the default engine's video (a player's video surface).
+    // A widget that paints the default engine's video (a player's video surface: it offers
+    // videoSink()).
     QWidget* (*createVideoWidget)(QWidget* parent);
 };
 

@@ -37,8 +37,8 @@ public:
     static bool isLoaded(Module module);
     // A player of the module's engine, or nullptr when the module cannot be loaded.
     static std::unique_ptr<ports::MediaPlayer> createPlayer(Module module);
-    // Qt Multimedia's recorder (playing back on `playback`), interface sounds and video widget;
-    // nullptr when its module cannot be loaded.
+    // Qt Multimedia's recorder (playing back on `playback`), interface sounds and the view that
+    // paints the default engine's video; nullptr when its module cannot be loaded.
     static std::unique_ptr<ports::Recorder>
     createRecorder(std::unique_ptr<ports::MediaPlayer> playback);
     static std::unique_ptr<ports::SoundPlayer> createSoundPlayer();

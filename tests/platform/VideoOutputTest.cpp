@@ -3,7 +3,9 @@
 #include "TestMedia.h"
 
 #include "platform/PlatformEngines.h"
+#include "platform/VideoFrameSlot.h"
 
+#include <QImage>
 #include <QVideoFrame>
 #include <QVideoSink>
 #include <QVideoWidget>
@@ -78,6 +80,34 @@ TEST_F(VideoOutput, AVideoWidgetCanBeAttachedAndDetached) {
     player->open(TestMedia::instance().clipWmv());
     player->play();
     EXPECT_TRUE(waitUntil([&] { return frames >= 3; }, 10000));
+    player->setVideoSurface(nullptr);
+    player->pause();
+}
+
+// The window's video places read the media libraries only when a video plays: the slot makes
+// its picture view when a video is opened on the player attached to it, and shows the picture.
+TEST_F(VideoOutput, AFrameSlotMakesItsViewForAPlayerAndShowsThePicture) {
+    platform::VideoFrameSlot slot;
+    slot.resize(160, 120);
+    slot.show();
+    auto player = engines.createPlayer(Engine::Default, Role::Sentence);
+    player->setVideoSurface(&slot);
+    player->open(TestMedia::instance().toneMp3());
+    EXPECT_FALSE(slot.hasView()); // a sound file needs no picture
+    player->open(TestMedia::instance().clipWmv());
+    player->play();
+    const auto brightness = [&slot] {
+        const QImage image = slot.grab().toImage();
+        qint64 sum = 0;
+        for (int y = 0; y < image.height(); y += 4) {
+            for (int x = 0; x < image.width(); x += 4) {
+                sum += qGray(image.pixel(x, y));
+            }
+        }
+        return static_cast<double>(sum) / ((image.height() / 4 + 1) * (image.width() / 4 + 1));
+    };
+    EXPECT_TRUE(waitUntil([&] { return brightness() > 40; }, 10000)) << brightness();
+    EXPECT_TRUE(slot.hasView());
     player->setVideoSurface(nullptr);
     player->pause();
 }

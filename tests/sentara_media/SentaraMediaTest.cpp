@@ -6,9 +6,9 @@
 #include "RunningProgram.h"
 
 #include "platform/MediaModules.h"
+#include "platform/VideoFrameSlot.h"
 #include "sentara/modes/VoiceRecording.h"
 #include "sentara/ui/VideoArea.h"
-#include "sentara/ui/VideoFrameView.h"
 #include "sentara/ui/VideoPanel.h"
 #include "sentara/ui/VideoWindow.h"
 #include "sentara/ui/VoicePanel.h"

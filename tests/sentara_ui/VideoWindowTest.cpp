@@ -5,19 +5,19 @@
 
 #include "support/SimulatedPlayer.h"
 
+#include "platform/VideoFrameSlot.h"
 #include "sentara/modes/VideoMode.h"
 #include "sentara/ui/ProgressStrip.h"
 #include "sentara/ui/RecorderBar.h"
 #include "sentara/ui/VideoArea.h"
-#include "sentara/ui/VideoFrameView.h"
 #include "sentara/ui/VideoPanel.h"
 #include "sentara/ui/VideoWindow.h"
 #include "sentara/ui/VoicePanel.h"
 #include "sentara/ui/WordLine.h"
 
 #include <QAction>
-#include <QMenu>
 #include <QLabel>
+#include <QMenu>
 #include <QProgressBar>
 #include <QPushButton>
 #include <gtest/gtest.h>

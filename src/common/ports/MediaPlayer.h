@@ -55,9 +55,9 @@ public:
     virtual void setPosition(double position) = 0;
     virtual double duration() const = 0; // engine unit, 0 while unknown
 
-    // Where a video shows its picture: a QVideoWidget, a QVideoSink or an object whose invokable
-    // videoSink() makes one for the default engine, a native QWidget (its window id) for the
-    // backup engine; nullptr detaches it.
+    // Where a video shows its picture: a QVideoWidget, a QVideoSink, an object whose invokable
+    // videoSink() makes one, or one whose invokable videoView() makes such an object, for the
+    // default engine; a native QWidget (its window id) for the backup engine; nullptr detaches it.
     virtual void setVideoSurface(QObject* surface) = 0;
 
 signals:

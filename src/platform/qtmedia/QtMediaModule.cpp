@@ -5,8 +5,7 @@
 #include "platform/qtmedia/QtMediaPlayer.h"
 #include "platform/qtmedia/QtRecorder.h"
 #include "platform/qtmedia/QtSoundPlayer.h"
-
-#include <QVideoWidget>
+#include "platform/qtmedia/VideoFrameView.h"
 
 namespace {
 
@@ -27,7 +26,7 @@ ports::SoundPlayer* createSoundPlayer() {
 }
 
 QWidget* createVideoWidget(QWidget* parent) {
-    return new QVideoWidget(parent);
+    return new platform::VideoFrameView(parent);
 }
 
 const platform::MediaModuleApi table{platform::MediaModuleApi::currentVersion,

@@ -249,6 +249,13 @@ double QtMediaPlayer::duration() const {
 }
 
 void QtMediaPlayer::setVideoSurface(QObject* surface) {
+    // A place that makes its picture view on demand offers it as videoView().
+    if (surface != nullptr && surface->metaObject()->indexOfMethod("videoView()") >= 0) {
+        QObject* view = nullptr;
+        QMetaObject::invokeMethod(surface, "videoView", Qt::DirectConnection,
+                                  Q_RETURN_ARG(QObject*, view));
+        surface = view;
+    }
     // A view that makes its sink on demand offers it as videoSink().
     QVideoSink* sink = qobject_cast<QVideoSink*>(surface);
     if (sink == nullptr && surface != nullptr &&

@@ -19,12 +19,12 @@
 #include "SpellingPanel.h"
 #include "StoredColour.h"
 #include "VideoArea.h"
-#include "VideoFrameView.h"
 #include "VideoPanel.h"
 #include "VideoWindow.h"
 #include "VoicePanel.h"
 #include "WordPanelWidget.h"
 
+#include "platform/VideoFrameSlot.h"
 #include "sentara/course/SentaraSession.h"
 #include "sentara/dictation/DictationTest.h"
 #include "sentara/dictation/ResultsReport.h"

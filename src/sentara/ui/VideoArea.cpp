@@ -1,6 +1,6 @@
 #include "VideoArea.h"
 
-#include "VideoFrameView.h"
+#include "platform/VideoFrameSlot.h"
 
 #include <QMouseEvent>
 #include <QPalette>
@@ -13,7 +13,7 @@ VideoArea::VideoArea(QWidget* parent) : QWidget(parent) {
     setMouseTracking(true);
     setCursor(Qt::PointingHandCursor);
     setToolTip(QStringLiteral("点击画面播放或暂停"));
-    frames_ = new VideoFrameView(this);
+    frames_ = new platform::VideoFrameSlot(this);
     frames_->setObjectName(QStringLiteral("VoiceForm"));
     native_ = new QWidget(this);
     native_->setObjectName(QStringLiteral("MMControl2"));

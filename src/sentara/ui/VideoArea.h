@@ -2,11 +2,13 @@
 
 #include <QWidget>
 
+namespace platform {
+class VideoFrameSlot;
+}
+
 class QStackedLayout;
 
 namespace sentara::ui {
-
-class VideoFrameView;
 
 // The video area of the video mode (Picture9): the default engine's picture (frames from a
 // sink) or the backup engine's, drawn by the player into a native window. Reports a click on
@@ -20,7 +22,7 @@ public:
     void showNativePicture(bool native);
     bool showsNativePicture() const;
 
-    VideoFrameView* frames() const { return frames_; }
+    platform::VideoFrameSlot* frames() const { return frames_; }
     // Where the backup engine draws (a native window).
     QWidget* nativeSurface() const { return native_; }
 
@@ -34,7 +36,7 @@ protected:
 
 private:
     QStackedLayout* stack_;
-    VideoFrameView* frames_;
+    platform::VideoFrameSlot* frames_;
     QWidget* native_;
 };
 

@@ -1,7 +1,8 @@
 #include "VideoWindow.h"
 
+#include "platform/VideoFrameSlot.h"
+
 #include "PanelWidgets.h"
-#include "VideoFrameView.h"
 
 #include "sentara/modes/VideoMode.h"
 
@@ -45,7 +46,7 @@ VideoWindow::VideoWindow(QWidget* owner) : QWidget(owner, Qt::Tool | Qt::Framele
     stripLayout->addWidget(caption_, 1);
     stripLayout->addWidget(close_);
 
-    frames_ = new VideoFrameView(this);
+    frames_ = new platform::VideoFrameSlot(this);
     frames_->setObjectName(QStringLiteral("WindowsMediaPlayer1"));
     frames_->setCursor(Qt::SizeAllCursor);
 

@@ -3,6 +3,10 @@
 #include <QPoint>
 #include <QWidget>
 
+namespace platform {
+class VideoFrameSlot;
+}
+
 class QLabel;
 class QPushButton;
 
@@ -11,8 +15,6 @@ struct VideoView;
 }
 
 namespace sentara::ui {
-
-class VideoFrameView;
 
 // The floating video window "视频窗口" (VideoForm) that accompanies the other modes of a video
 // Book: a strip along its top with the caption and "关闭视频", the picture below. Dragged with
@@ -24,7 +26,7 @@ public:
 
     void render(const VideoView& view);
     // Where the default engine's silent twin draws.
-    VideoFrameView* frames() const { return frames_; }
+    platform::VideoFrameSlot* frames() const { return frames_; }
     QPushButton* closeCommand() const { return close_; }
     QLabel* corner() const { return corner_; }
 
@@ -40,7 +42,7 @@ private:
     QWidget* strip_;
     QLabel* caption_;
     QPushButton* close_;
-    VideoFrameView* frames_;
+    platform::VideoFrameSlot* frames_;
     QLabel* corner_;
     QPoint grab_;       // the pointer's offset in the window while dragging
     QPoint resizeFrom_; // the pointer's global position when a resize started

@@ -5,7 +5,7 @@
 #include <QVideoSink>
 #include <QWidget>
 
-namespace sentara::ui {
+namespace platform {
 
 // A picture of the default engine's video: the frames a player delivers to videoSink() are drawn
 // scaled to fit, centred on black. Painted like any widget, so it shows on every platform and
@@ -36,4 +36,4 @@ private:
     QVideoFrame hiddenFrame_; // the last frame that came while the view was hidden
 };
 
-} // namespace sentara::ui
+} // namespace platform

@@ -1,4 +1,4 @@
-#include "VideoFrameView.h"
+#include "platform/qtmedia/VideoFrameView.h"
 
 #include <QPainter>
 #include <QVideoFrame>
@@ -6,7 +6,7 @@
 #include <QVideoSink>
 #include <algorithm>
 
-namespace sentara::ui {
+namespace platform {
 
 namespace {
 
@@ -138,4 +138,4 @@ void VideoFrameView::paintEvent(QPaintEvent*) {
     painter.drawImage(target, frame_);
 }
 
-} // namespace sentara::ui
+} // namespace platform

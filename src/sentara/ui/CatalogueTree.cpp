@@ -26,28 +26,34 @@ void CatalogueTree::setBooks(const QList<Book>& books) {
     nodes_.clear();
     const QIcon bookIcon = Pictures::bookIcon();
     const QIcon lessonIcon = Pictures::lessonIcon();
+    // The items are made first and handed to the tree in one go: one insertion per Book, not
+    // one per lesson.
+    QList<QTreeWidgetItem*> bookItems;
     for (const Book& book : books) {
-        auto* bookItem = new QTreeWidgetItem(this, QStringList{book.title});
+        auto* bookItem = new QTreeWidgetItem(QStringList{book.title});
         bookItem->setIcon(0, bookIcon);
         nodes_.append(bookItem);
         bookItem->setData(0, kNodeIndexRole, static_cast<int>(nodes_.size()));
+        QList<QTreeWidgetItem*> lessonItems;
         for (const QString& title : book.lessonTitles) {
-            auto* lessonItem = new QTreeWidgetItem(bookItem, QStringList{title});
+            auto* lessonItem = new QTreeWidgetItem(QStringList{title});
             lessonItem->setIcon(0, lessonIcon);
             nodes_.append(lessonItem);
             lessonItem->setData(0, kNodeIndexRole, static_cast<int>(nodes_.size()));
+            lessonItems.append(lessonItem);
         }
+        bookItem->addChildren(lessonItems);
+        bookItems.append(bookItem);
     }
+    addTopLevelItems(bookItems);
 }
 
 void CatalogueTree::setBackground(const QColor& colour) {
+    // The rows are drawn on the palette's base colour.
     QPalette palette = this->palette();
     palette.setColor(QPalette::Base, colour);
     palette.setColor(QPalette::Window, colour);
     setPalette(palette);
-    for (QTreeWidgetItem* item : nodes_) {
-        item->setBackground(0, colour);
-    }
 }
 
 void CatalogueTree::selectNode(int nodeIndex, bool reveal) {

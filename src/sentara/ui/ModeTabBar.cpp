@@ -70,14 +70,17 @@ void ModeTabBar::setSelected(int mode) {
     selected_ = mode;
     for (int m = 1; m <= kModeCount; ++m) {
         QFont font = tabs_[m - 1]->font();
-        font.setBold(m == mode);
-        tabs_[m - 1]->setFont(font);
+        if (font.bold() != (m == mode)) {
+            font.setBold(m == mode);
+            tabs_[m - 1]->setFont(font);
+        }
     }
     placeMarker();
 }
 
 void ModeTabBar::setTabVisible(int mode, bool visible) {
-    if (QToolButton* button = tab(mode)) {
+    // Each render sets every tab: only a change moves the tabs.
+    if (QToolButton* button = tab(mode); button && button->isHidden() == visible) {
         button->setVisible(visible);
         placeMarker();
     }

@@ -15,6 +15,11 @@ namespace {
 constexpr int engineWaitMs = 10000;
 constexpr int engineLookMs = 2;
 
+// Milliseconds to a tenth, so that phases of a few milliseconds can be told apart.
+QString millisecondsOf(const QElapsedTimer& timer) {
+    return QString::number(static_cast<double>(timer.nsecsElapsed()) / 1e6, 'f', 1);
+}
+
 } // namespace
 
 StartupProbe::StartupProbe(int argc, char** argv) : enabled_(false) {
@@ -26,7 +31,8 @@ StartupProbe::StartupProbe(int argc, char** argv) : enabled_(false) {
 
 void StartupProbe::phase(const char* name) {
     if (enabled_) {
-        lines_ << QStringLiteral("phase %1 %2").arg(QLatin1String(name)).arg(sinceStart_.elapsed());
+        lines_
+            << QStringLiteral("phase %1 %2").arg(QLatin1String(name), millisecondsOf(sinceStart_));
     }
 }
 
@@ -40,14 +46,15 @@ void StartupProbe::reportWhenShown(QWidget* window, std::function<void()> close)
         for (const QString& line : lines_) {
             out << line << '\n';
         }
-        out << "first-sentence-ms " << sinceStart_.elapsed() << Qt::endl;
+        out << "first-sentence-ms " << millisecondsOf(sinceStart_) << Qt::endl;
         auto* look = new QTimer(window);
         look->setInterval(engineLookMs);
         QObject::connect(look, &QTimer::timeout, window, [this, look, close] {
             const bool ready = MediaModules::isLoaded(MediaModules::Module::ExactAudio) ||
                                MediaModules::isLoaded(MediaModules::Module::Mpv);
             if (ready) {
-                QTextStream(stdout) << "engine-ready-ms " << sinceStart_.elapsed() << Qt::endl;
+                QTextStream(stdout)
+                    << "engine-ready-ms " << millisecondsOf(sinceStart_) << Qt::endl;
             }
             if (ready || sinceStart_.elapsed() > engineWaitMs) {
                 look->stop();

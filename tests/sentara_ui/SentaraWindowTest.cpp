@@ -430,6 +430,7 @@ TEST_F(SentaraWindowTest, TheLargeLayoutFlagMaximisesTheWindowWithLargerTextAfte
     course.studySettings(settings.format());
     RunningWindow run(course);
     const QFont normal = run.window->sentencePanel()->words()->font();
+    const double normalTab = run.window->tabs()->tab(2)->font().pointSizeF();
     EXPECT_FALSE(run.window->isLargeLayout()); // the normal layout first
 
     run.clock.advance(20); // the one-shot layout timer
@@ -438,6 +439,10 @@ TEST_F(SentaraWindowTest, TheLargeLayoutFlagMaximisesTheWindowWithLargerTextAfte
     EXPECT_TRUE(run.window->isLargeLayout());
     EXPECT_TRUE(run.window->isMaximized());
     EXPECT_GT(run.window->sentencePanel()->words()->font().pointSizeF(), normal.pointSizeF());
+    for (int mode : {1, 2}) { // the selected tab and another one grow alike
+        EXPECT_DOUBLE_EQ(run.window->tabs()->tab(mode)->font().pointSizeF(), normalTab * 1.3);
+    }
+    EXPECT_TRUE(run.window->tabs()->tab(2)->font().bold());
 
     button(run.window.get(), "MaxCommand")->click(); // back to the normal layout
     EXPECT_FALSE(run.window->isLargeLayout());

@@ -68,10 +68,11 @@ QString ModeTabBar::caption(int mode) {
 
 void ModeTabBar::setSelected(int mode) {
     selected_ = mode;
+    // Each tab has the bar's font, the selected one in bold.
     for (int m = 1; m <= kModeCount; ++m) {
-        QFont font = tabs_[m - 1]->font();
-        if (font.bold() != (m == mode)) {
-            font.setBold(m == mode);
+        QFont font = this->font();
+        font.setBold(m == mode);
+        if (tabs_[m - 1]->font() != font) {
             tabs_[m - 1]->setFont(font);
         }
     }

@@ -129,10 +129,7 @@ void FullTextMode::findNext() {
     if (search_.text().simplified().isEmpty()) {
         return;
     }
-    const int found = search_.next(lesson_, host_.CurrentSentence());
-    if (found == 0) {
-        dialogs_.info(QStringLiteral("提示"), search_.notFoundMessage());
-    } else {
+    if (const int found = search_.findNext(lesson_, host_.CurrentSentence(), dialogs_)) {
         host_.showSentenceAt(found);
     }
     viewChanged();

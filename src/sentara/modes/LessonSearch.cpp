@@ -1,5 +1,6 @@
 #include "sentara/modes/LessonSearch.h"
 
+#include "common/ports/Dialogs.h"
 #include "sentara/course/LoadedLesson.h"
 
 namespace sentara {
@@ -25,6 +26,14 @@ int LessonSearch::next(const LoadedLesson& lesson, int current) const {
 
 QString LessonSearch::notFoundMessage() const {
     return QStringLiteral("本课中没有找到“%1”。").arg(text_.simplified());
+}
+
+int LessonSearch::findNext(const LoadedLesson& lesson, int current, ports::Dialogs& dialogs) const {
+    const int found = next(lesson, current);
+    if (found == 0 && !text_.simplified().isEmpty()) {
+        dialogs.info(QStringLiteral("提示"), notFoundMessage());
+    }
+    return found;
 }
 
 } // namespace sentara

@@ -2,6 +2,10 @@
 
 #include <QString>
 
+namespace ports {
+class Dialogs;
+}
+
 namespace sentara {
 
 class LoadedLesson;
@@ -20,6 +24,9 @@ public:
     int next(const LoadedLesson& lesson, int current) const;
     // "本课中没有找到“<text>”。"
     QString notFoundMessage() const;
+    // Enter in the find box: the next sentence as next() finds it, or 0 once the learner has
+    // been told that no sentence holds the text (nothing is said while the box is blank).
+    int findNext(const LoadedLesson& lesson, int current, ports::Dialogs& dialogs) const;
 
 private:
     QString text_;

@@ -58,8 +58,9 @@ void checkVideoParts(Missing* missing) {
 bool PlatformEngines::defaultEngineAvailable() {
     missing_ = {};
     if (MediaModules::held() && !MediaModules::isLoaded(Module::ExactAudio)) {
-        // At start-up, before the window is shown, the module is not read yet: its file must be
-        // there. It is loaded, and checked in full, once the window is on screen.
+        // At start-up, before the window has painted, the module is not read yet: only its file
+        // is looked for. The programs ask again once loading is allowed, and the module is then
+        // loaded and checked in full.
         if (MediaModules::path(Module::ExactAudio).isEmpty()) {
             MediaModules::load(Module::ExactAudio, &missing_);
         }
@@ -70,14 +71,17 @@ bool PlatformEngines::defaultEngineAvailable() {
     return missing_.component.isEmpty();
 }
 
-void PlatformEngines::prepare(ports::MediaPlayer& player, Role role) {
+void PlatformEngines::prepare(ports::MediaPlayer& player, Engine engine, Role role) {
     switch (role) {
     case Role::Sentence:
         player.setAutoStart(false);
         break;
     case Role::Word:
         player.setAutoStart(true);
-        player.setVolume(wordVolume);
+        // The backup engine's word player keeps its own volume.
+        if (engine == Engine::Default) {
+            player.setVolume(wordVolume);
+        }
         break;
     case Role::Video:
         // The video window's twin is seen, not heard: the sentence player gives the sound.
@@ -102,7 +106,7 @@ std::unique_ptr<ports::MediaPlayer> PlatformEngines::createPlayer(Engine engine,
             return MediaModules::createPlayer(MediaModules::Module::Mpv);
         });
     }
-    prepare(*player, role);
+    prepare(*player, engine, role);
     return player;
 }
 

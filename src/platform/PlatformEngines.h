@@ -19,10 +19,11 @@ public:
     // benchmark compares the two).
     void setQtMultimediaForAudio(bool on) { qtForAudio_ = on; }
 
-    // Sets up a new player for its role: auto-start, and the volume of word and video players.
-    static void prepare(ports::MediaPlayer& player, Role role);
+    // Sets up a new player of `engine` for its role: auto-start, the silent video player, and
+    // the volume of the default engine's word player.
+    static void prepare(ports::MediaPlayer& player, Engine engine, Role role);
 
-    // The volume a new word player starts with.
+    // The volume a new word player of the default engine starts with.
     static constexpr int wordVolume = 70;
 
 private:

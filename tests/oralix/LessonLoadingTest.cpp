@@ -203,6 +203,23 @@ TEST(LessonLoading, ChoosingABookSelectsItsFirstLessonAndLoadsItOnce10msLater) {
     EXPECT_EQ(rig.player().calls(support::SimulatedPlayer::Call::Kind::Open).size(), opens);
 }
 
+// The book's volume is the default engine's; the backup engine's player keeps its own.
+TEST(LessonLoading, OnlyTheDefaultEnginesPlayerTakesTheBooksVolume) {
+    for (const auto& [engine, volume] : {std::pair{2, 70}, std::pair{1, 100}}) {
+        Rig rig;
+        rig.course.bookList(QStringLiteral("Loud Book"), {QStringLiteral("X1")})
+            .lesson(QStringLiteral("Loud Book"), 1, threeSentences())
+            .media(QStringLiteral("Loud Book"), QStringLiteral("1.mp3"), 10000)
+            .trainerSettings(QStringLiteral("0\\1\\1\\1\\1\\1\\1\\\\0\\Loud Book\\0\\0\\"))
+            .studySettings(setDat(engine));
+        rig.start();
+        EXPECT_EQ(rig.player().volume(), volume) << engine;
+        EXPECT_EQ(rig.player().calls(support::SimulatedPlayer::Call::Kind::Volume).size(),
+                  engine == 2 ? 1 : 0)
+            << engine;
+    }
+}
+
 TEST(LessonLoading, NextLessonStopsAtTheEndOfTheList) {
     Rig rig;
     rig.standardBook();

@@ -1,6 +1,9 @@
 // The small services: engine availability, colour values, fonts and text measure, screen facts,
 // the shell, WAV headers.
 #include "PlatformTestSupport.h"
+#include "support/ManualClock.h"
+#include "support/SimulatedMedia.h"
+#include "support/SimulatedPlayer.h"
 
 #include "platform/Fonts.h"
 #include "platform/MediaBackend.h"
@@ -49,6 +52,34 @@ TEST(PlatformEngines, EveryCheckOfTheDefaultEngineLooksAgainAndNamesWhatIsMissin
             .createPlayer(ports::MediaEngines::Engine::Backup, ports::MediaEngines::Role::Sentence)
             ->unit(),
         ports::MediaPlayer::Unit::Milliseconds);
+}
+
+// Only the default engine's players get the programs' volumes; the backup engine's players
+// keep the volume they start with.
+TEST(PlatformEngines, ANewPlayerIsSetUpForItsEngineAndRole) {
+    using Engine = ports::MediaEngines::Engine;
+    using Role = ports::MediaEngines::Role;
+    const struct {
+        Engine engine;
+        Role role;
+        bool autoStart;
+        int volume;
+    } cases[] = {
+        {Engine::Default, Role::Sentence, false, 100}, {Engine::Default, Role::Word, true, 70},
+        {Engine::Default, Role::Video, false, 0},      {Engine::Backup, Role::Sentence, false, 100},
+        {Engine::Backup, Role::Word, true, 100},
+    };
+    support::ManualClock clock;
+    support::SimulatedMedia media;
+    for (const auto& c : cases) {
+        support::SimulatedPlayer player(clock, media, ports::MediaPlayer::Unit::Seconds);
+        player.setAutoStart(!c.autoStart);
+        platform::PlatformEngines::prepare(player, c.engine, c.role);
+        const std::string name = std::to_string(static_cast<int>(c.engine)) + "/" +
+                                 std::to_string(static_cast<int>(c.role));
+        EXPECT_EQ(player.autoStart(), c.autoStart) << name;
+        EXPECT_EQ(player.volume(), c.volume) << name;
+    }
 }
 
 TEST(MediaBackend, PinsGStreamerUnlessTheUserChoseABackend) {

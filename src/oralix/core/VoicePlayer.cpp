@@ -21,7 +21,10 @@ void VoicePlayer::set(int volume) {
         player_->close();
     }
     player_->setAutoStart(false);
-    player_->setVolume(volume);
+    // The backup engine's player keeps its own volume.
+    if (engine_ == Engine::Default) {
+        player_->setVolume(volume);
+    }
 }
 
 void VoicePlayer::open(const QString& path) {

@@ -21,7 +21,8 @@ public:
     // Seconds of a record in the player's unit.
     double toPlayerUnits(double seconds) const;
 
-    void set(int volume);           // reset for a new file
+    // Reset for a new file: auto-start off; the book's volume on the default engine's player.
+    void set(int volume);
     void open(const QString& path); // open the lesson's media
     // Resumes; a span paused before its end resumes to that end.
     void play();

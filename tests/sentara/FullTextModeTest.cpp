@@ -168,6 +168,9 @@ TEST(FullTextReadAll, PausingHoldsThePlayOrThePauseBetweenPlaysUntilResumed) {
     s.fullText().togglePause();
     EXPECT_EQ(s.fullText().view().pauseCaption, QStringLiteral("暂停朗读"));
     EXPECT_EQ(rig.sentencePlayer()->state(), State::Playing);
+    // It plays on from where it paused to the sentence's end, and not a sample past it.
+    EXPECT_DOUBLE_EQ(rig.lastSeek(), 1.5);
+    EXPECT_EQ(rig.sentencePlayer()->spanEnd(), 2.0);
 
     rig.clock.advance(1000); // sentence 1 has ended; its pause of 2 s runs
     const int plays = rig.plays();

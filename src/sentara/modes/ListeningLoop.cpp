@@ -290,7 +290,7 @@ void ListeningLoop::togglePauseReadAll() {
             gapHeld_ = false;
             gap.setEnabled(true);
         } else {
-            voice_.VoicePlay();
+            resumeSentencePlay();
         }
     } else {
         voice_.VoicePause();
@@ -300,6 +300,16 @@ void ListeningLoop::togglePauseReadAll() {
     }
     readAllPaused_ = !readAllPaused_;
     host_.playbackChanged();
+}
+
+void ListeningLoop::resumeSentencePlay() {
+    // The rest of the sentence, from where it paused: nothing after its end is heard.
+    const double position = voice_.VoiceGetPosition();
+    if (readTimer_->isEnabled() && position < host_.SentenceEnd()) {
+        voice_.VoicePlaySpan(position, host_.SentenceEnd());
+    } else {
+        voice_.VoicePlay();
+    }
 }
 
 void ListeningLoop::ReadWord(const QString& word) {

@@ -111,6 +111,8 @@ private:
     // heard (never below the 10 ms minimum): the pause counts from the end, not from the poll.
     void startGap(RepeatFamily family, int sinceEndMs);
     void onWordTimer();
+    // Plays on a paused sentence play to the sentence's end.
+    void resumeSentencePlay();
 
     VoiceControl& voice_;
     ListeningHost& host_;

@@ -162,6 +162,44 @@ TEST(PlaybackChain, TheDefaultEngineIsReplacedByTheBackupWhenItCannotBeUsed) {
     EXPECT_EQ(rig.seeks(), QList<double>{500});
 }
 
+// The start-up looks only for the default engine's files; once its libraries are read it may
+// still turn out unusable. The backup engine then takes over without a word and the chain goes
+// on from the sentence on display.
+TEST(PlaybackChain, ADefaultEngineFoundUnusableAfterStartUpGivesWayToTheBackupSilently) {
+    Rig rig;
+    rig.standardBook().studySettings(setDat(2));
+    OralixSession& s = rig.start();
+    s.nextSentence(); // sentence 2, 2.5 to 4 s, is being played
+    rig.clock.advance(300);
+
+    rig.engines.setDefaultAvailable(false);
+    s.confirmDefaultEngine();
+    EXPECT_EQ(s.engineChoice(), 1);
+    ASSERT_EQ(s.voice()->engine(), ports::MediaEngines::Engine::Backup);
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+    EXPECT_EQ(s.lesson().currentSentence(), 2);
+    EXPECT_EQ(rig.player().unit(), ports::MediaPlayer::Unit::Milliseconds);
+    EXPECT_EQ(rig.player().currentPath(), s.lessonMediaPath());
+    EXPECT_EQ(rig.seeks(), QList<double>{2500});
+    EXPECT_EQ(rig.player().spanEnd(), 4000);
+    EXPECT_EQ(rig.player().calls(support::SimulatedPlayer::Call::Kind::Volume).size(), 0);
+    // Its end is found, the pause follows, then the next sentence.
+    rig.clock.advance(1500 + 30 + 1010 + 10);
+    EXPECT_EQ(s.lesson().currentSentence(), 3);
+    EXPECT_EQ(rig.seeks().last(), 4500);
+
+    // A usable default engine, or the backup engine already chosen, changes nothing.
+    for (const int choice : {2, 1}) {
+        Rig other;
+        other.standardBook().studySettings(setDat(choice));
+        OralixSession& t = other.start();
+        const qsizetype made = other.engines.made().size();
+        t.confirmDefaultEngine();
+        EXPECT_EQ(other.engines.made().size(), made) << choice;
+        EXPECT_EQ(t.engineChoice(), choice);
+    }
+}
+
 TEST(Navigation, PageDownOnTheLastSentenceAndPageUpOnTheFirstDoNothing) {
     Rig rig;
     rig.standardBook();

@@ -319,3 +319,51 @@ TEST(EngineSwitch, UnavailableDefaultEngineStaysOnTheBackupWithMessageAndHelpPag
     EXPECT_EQ(rig.dialogs.messages().size(), 1) << "no message once it works";
     EXPECT_EQ(StudySettings::read(rig.course.folder())->engineChoice, 2);
 }
+
+// The start-up looks only for the default engine's files; once its libraries are read it may
+// still turn out unusable (a module that does not load, no sound server). Then the backup
+// engine takes over without a word, on the lesson and sentence the learner was on.
+TEST(EngineSwitch, ADefaultEngineFoundUnusableAfterStartUpGivesWayToTheBackupSilently) {
+    using Engine = support::SimulatedEngines::Engine;
+    using Role = support::SimulatedEngines::Role;
+    using Kind = support::SimulatedPlayer::Call::Kind;
+    Rig rig;
+    StudySettings st = settingsAt(2, 2);
+    st.engineChoice = 2;
+    rig.lesson(kFirst, 1, three()).settings(st);
+    SentaraSession& s = rig.start();
+    const QString media = rig.engines.latest(Engine::Default, Role::Sentence)->currentPath();
+    rig.clock.advance(100); // the automatic play of sentence 2 is on its way
+
+    rig.engines.setDefaultAvailable(false);
+    s.confirmDefaultEngine();
+    EXPECT_EQ(s.view().mode.engineChoice, 1);
+    EXPECT_EQ(StudySettings::read(rig.course.folder())->engineChoice, 1);
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+    EXPECT_TRUE(rig.shell.urls().isEmpty());
+    EXPECT_EQ(rig.engines.latest(Engine::Default, Role::Sentence), nullptr);
+    EXPECT_EQ(s.CurrentSentence(), 2) << "the sentence stays";
+    EXPECT_EQ(s.SentenceStart(), 3000);
+    support::SimulatedPlayer* backup = rig.engines.latest(Engine::Backup, Role::Sentence);
+    ASSERT_NE(backup, nullptr);
+    EXPECT_EQ(backup->currentPath(), media);
+    // Sentence 2 is heard from the backup engine and its end is found.
+    ASSERT_EQ(backup->calls(Kind::Seek).size(), 1);
+    EXPECT_EQ(backup->calls(Kind::Seek)[0].value, 3000);
+    EXPECT_EQ(backup->spanEnd(), 4000);
+    rig.clock.advance(1100);
+    EXPECT_EQ(backup->calls(Kind::Pause).size(), 1);
+    EXPECT_EQ(s.CurrentReadCount(), 1);
+
+    // A usable default engine, or the backup engine already chosen, changes nothing.
+    for (const int choice : {2, 1}) {
+        Rig other;
+        st.engineChoice = choice;
+        other.lesson(kFirst, 1, three()).settings(st);
+        SentaraSession& t = other.start();
+        const qsizetype made = other.engines.made().size();
+        t.confirmDefaultEngine();
+        EXPECT_EQ(other.engines.made().size(), made) << choice;
+        EXPECT_EQ(t.view().mode.engineChoice, choice);
+    }
+}

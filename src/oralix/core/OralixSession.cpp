@@ -110,6 +110,28 @@ void OralixSession::start() {
     readAlong_->open();
 }
 
+void OralixSession::confirmDefaultEngine() {
+    if (!voice_ || voice_->engine() != ports::MediaEngines::Engine::Default ||
+        services_.engines.defaultEngineAvailable()) {
+        return;
+    }
+    const bool playing = poll_->isEnabled();
+    engineChoice_ = 1;
+    voice_ = std::make_unique<VoicePlayer>(services_.engines, engineChoice_);
+    // The span taken from the records was in seconds; the backup engine counts milliseconds.
+    spanStart_ = voice_->toPlayerUnits(spanStart_);
+    spanEnd_ = voice_->toPlayerUnits(spanEnd_);
+    if (loadedIndex_ >= 0) {
+        voice_->set(LessonMediaPath::volume(content_, loadedBook_));
+        voice_->open(lessonMediaPath_);
+    }
+    voice_->setRate(kRates[view_.sentence.speed]);
+    if (playing) {
+        startSpan();
+    }
+    notify();
+}
+
 TrainerSettings OralixSession::currentSettings() const {
     TrainerSettings s = stored_;
     s.lessonIndex = qMax(0, view_.lessons.index);

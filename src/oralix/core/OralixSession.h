@@ -47,6 +47,11 @@ public:
 
     // Start-up: the engine choice, the settings file, the lesson list and the remembered lesson.
     void start();
+    // The full check of the default engine, made once its libraries may be loaded (after the
+    // window's first paint; start() looks only for its files). When it cannot be used the
+    // backup engine takes over silently: the lesson and the sentence stay, and a span being
+    // played is played again on the backup engine.
+    void confirmDefaultEngine();
     // Exit: stops playing and recording and writes the settings file.
     bool shutdown(QString* error = nullptr);
     TrainerSettings currentSettings() const;

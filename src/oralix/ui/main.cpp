@@ -56,6 +56,8 @@ int main(int argc, char* argv[]) {
                      QStringLiteral("课程内容文件有误，已使用默认内容：") + contentError);
     }
     session.start();
+    // The default engine is checked in full once its libraries may be read, after the paint.
+    platform::MediaModules::whenAllowed(&window, [&session] { session.confirmDefaultEngine(); });
     window.focusTypingBox();
     probe.phase("lesson");
 

@@ -145,6 +145,29 @@ void SentaraSession::start() {
     emit changed();
 }
 
+void SentaraSession::confirmDefaultEngine() {
+    if (d->study.engineChoice != 2 || d->voice.defaultEngineAvailable()) {
+        return;
+    }
+    const bool continuous = d->loop.continuousPlaying();
+    const bool sentencePlay = d->loop.sentenceWatchRunning();
+    d->study.engineChoice = 1;
+    d->voice.setEngine(Engine::Backup);
+    d->openLessonMedia();
+    // What the default engine was asked to play (the start-up's automatic play, the video
+    // lesson's continuous play) is heard from the backup engine instead.
+    if (continuous) {
+        d->voice.VoiceSetPosition(d->SentenceStart());
+        d->loop.startContinuousPlay();
+    } else if (sentencePlay) {
+        d->loop.playSentence();
+    }
+    // Saved at once, as a choice of the learner's; a file that cannot be written is reported
+    // when the program closes.
+    d->study.write(d->folder);
+    emit changed();
+}
+
 bool SentaraSession::SetDat() {
     QString error;
     if (d->study.write(d->folder, &error)) {

@@ -14,6 +14,7 @@
 //   connect(&session, &SentaraSession::inputCleared, window, &MainWindow::clearInput);
 //   session.setVideoSurfaces(&places); // where video lessons can be seen (the window hosts them)
 //   session.start();                   // the start-up sequence; shows the saved lesson
+//   session.confirmDefaultEngine();    // once the engines' libraries may be loaded
 //   ...                                // clicks, keys and menu commands, to the session and to
 //                                      // the modes' components (the note box forwards each edit
 //                                      // and its focus loss to sentenceBrowsing()); before
@@ -82,6 +83,11 @@ public:
     // recorder, Set.dat (defaults when it is missing), catalogue, the saved lesson at the saved
     // sentence, then the one-shot focus (100 ms) and layout (10 ms) timers.
     void start();
+    // The full check of the default engine, made once its libraries may be loaded (after the
+    // window's first paint; start() looks only for its files). When it cannot be used, the
+    // backup engine takes over as if the learner had chosen it, but silently: the lesson and the
+    // sentence stay, what was playing plays again on the backup engine, the choice is saved.
+    void confirmDefaultEngine();
     // Writes Set.dat; false (and a message through Dialogs) when it cannot be written.
     bool SetDat();
     // The main window closes (close command, window manager, end of the session): stops the

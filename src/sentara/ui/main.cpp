@@ -67,6 +67,8 @@ int main(int argc, char* argv[]) {
     // The engines' libraries are read once the first sentence is on screen.
     platform::MediaModules::holdUntilShown(&window);
     session.start();
+    // The default engine is checked in full once its libraries may be read, after the paint.
+    platform::MediaModules::whenAllowed(&window, [&session] { session.confirmDefaultEngine(); });
     probe.phase("lesson");
     window.showCatalogue();
     window.show();

@@ -15,6 +15,7 @@
 #include "platform/TerminationSignals.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <memory>
 
 int main(int argc, char* argv[]) {
@@ -56,8 +57,11 @@ int main(int argc, char* argv[]) {
                      QStringLiteral("课程内容文件有误，已使用默认内容：") + contentError);
     }
     session.start();
-    // The default engine is checked in full once its libraries may be read, after the paint.
-    platform::MediaModules::whenAllowed(&window, [&session] { session.confirmDefaultEngine(); });
+    // The default engine is checked in full once its libraries may be read, after the paint,
+    // and after the players waiting for them have had their turn.
+    platform::MediaModules::whenAllowed(&window, [&window, &session] {
+        QTimer::singleShot(0, &window, [&session] { session.confirmDefaultEngine(); });
+    });
     window.focusTypingBox();
     probe.phase("lesson");
 

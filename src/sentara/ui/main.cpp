@@ -21,6 +21,7 @@
 #include "sentara/course/SentaraSession.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -67,8 +68,11 @@ int main(int argc, char* argv[]) {
     // The engines' libraries are read once the first sentence is on screen.
     platform::MediaModules::holdUntilShown(&window);
     session.start();
-    // The default engine is checked in full once its libraries may be read, after the paint.
-    platform::MediaModules::whenAllowed(&window, [&session] { session.confirmDefaultEngine(); });
+    // The default engine is checked in full once its libraries may be read, after the paint,
+    // and after the players waiting for them have had their turn.
+    platform::MediaModules::whenAllowed(&window, [&window, &session] {
+        QTimer::singleShot(0, &window, [&session] { session.confirmDefaultEngine(); });
+    });
     probe.phase("lesson");
     window.showCatalogue();
     window.show();

@@ -44,6 +44,8 @@ public:
     // Stops at once; what was fed but not yet heard is dropped.
     void stop();
     bool running() const { return running_; }
+    // The server has taken the stream: start() plays at once.
+    bool ready() const { return streamReady_; }
     // How long until the last frame fed is heard (the queue plus the device); nullopt while the
     // server has not said.
     std::optional<double> latencySeconds() const;

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <chrono>
+#include <deque>
+#include <optional>
+
+namespace platform {
+
+// How long after a play is asked for its first sample is heard, over the last few plays. Each
+// play tells when its first sample is heard from the output's latency while it runs; the value
+// is the median of the recent plays, so one play that waited for the processor or the sound
+// server does not move it.
+class StartDelay {
+public:
+    using Clock = std::chrono::steady_clock;
+
+    // A play is asked for now.
+    void asked();
+    // While it plays: the first sample is (or was) heard `ms` from now.
+    void firstHeardIn(double ms);
+    // The play is over (paused, ended, or replaced by another): what it showed counts.
+    void finish();
+
+    double ms() const; // 0 before any play has shown it
+
+private:
+    static constexpr std::size_t kept = 5;
+
+    std::optional<Clock::time_point> askedAt_;
+    std::optional<double> measured_; // of the play under way
+    std::deque<double> recent_;      // oldest first
+};
+
+} // namespace platform

@@ -132,11 +132,13 @@ void ExactAudioPlayer::startFeeding(qint64 frame, std::optional<qint64> endFrame
     spanEnd_ = endFrame;
     {
         PulseOutput::Lock lock(output_);
-        // A play that has to wait for the server to take its stream says nothing of the next.
-        if (output_.ready()) {
-            startDelay_.asked();
-        } else {
+        // A play that has to wait for the server to take its stream counts from when it
+        // starts, not from when it was asked for: the wait says nothing of the next play.
+        waitingForServer_ = !output_.ready();
+        if (waitingForServer_) {
             startDelay_.finish();
+        } else {
+            startDelay_.asked();
         }
         output_.stop();
         feed_.start(frame, endFrame, rate_);
@@ -238,7 +240,11 @@ void ExactAudioPlayer::watchEnd() {
         PulseOutput::Lock lock(output_);
         const std::optional<qint64> endedAt = feed_.mediaEndedAt();
         const std::optional<double> latency = output_.latencySeconds();
-        if (latency && output_.running()) {
+        if (waitingForServer_ && output_.startedAt()) {
+            startDelay_.asked(*output_.startedAt());
+            waitingForServer_ = false;
+        }
+        if (latency && output_.running() && !waitingForServer_) {
             // The last frame fed is heard after the latency, the first that many frames earlier.
             startDelay_.firstHeardIn(
                 (*latency - static_cast<double>(feed_.produced()) / decoder_.sampleRate()) *

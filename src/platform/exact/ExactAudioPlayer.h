@@ -66,6 +66,7 @@ private:
     State state_ = State::NoMedia;
     bool autoStart_ = false;
     bool atEnd_ = false;
+    bool waitingForServer_ = false; // the play under way was asked for before the stream was
     int volume_ = 100;
     double rate_ = 1.0;
     qint64 positionFrame_ = 0;      // while not playing

@@ -13,9 +13,9 @@ constexpr double longestMs = 500.0;
 
 } // namespace
 
-void StartDelay::asked() {
+void StartDelay::asked(Clock::time_point at) {
     finish();
-    askedAt_ = Clock::now();
+    askedAt_ = at;
 }
 
 void StartDelay::firstHeardIn(double ms) {

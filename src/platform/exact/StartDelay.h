@@ -14,8 +14,8 @@ class StartDelay {
 public:
     using Clock = std::chrono::steady_clock;
 
-    // A play is asked for now.
-    void asked();
+    // A play is asked for (or, when it had to wait for the sound server, starts) at `at`.
+    void asked(Clock::time_point at = Clock::now());
     // While it plays: the first sample is (or was) heard `ms` from now.
     void firstHeardIn(double ms);
     // The play is over (paused, ended, or replaced by another): what it showed counts.

@@ -6,10 +6,11 @@
 
 namespace platform {
 
-// How long after a play is asked for its first sample is heard, over the last few plays. Each
+// How long after a play is asked for its first sample is heard, over the last nine plays. Each
 // play tells when its first sample is heard from the output's latency while it runs; the value
-// is the median of the recent plays, so one play that waited for the processor or the sound
-// server does not move it.
+// is the median of the recent plays, so plays that waited for the processor on a busy machine
+// (some took 50-100 ms with both cores taken) move it only when most of them did, and do not
+// shorten the pauses after the machine is free again.
 class StartDelay {
 public:
     using Clock = std::chrono::steady_clock;
@@ -24,7 +25,7 @@ public:
     double ms() const; // 0 before any play has shown it
 
 private:
-    static constexpr std::size_t kept = 5;
+    static constexpr std::size_t kept = 9;
 
     std::optional<Clock::time_point> askedAt_;
     std::optional<double> measured_; // of the play under way

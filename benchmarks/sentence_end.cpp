@@ -152,7 +152,10 @@ struct Heard {
     std::size_t to = 0;
 };
 
-// Stretches of sound in the capture, at 1 ms resolution.
+// Stretches of sound in the capture: found at 1 ms resolution, their edges then taken to the
+// sample. Between plays the sink plays digital silence, so a stretch begins at its first sample
+// above a low level and ends after its last (a block edge alone would read every gap up to 2 ms
+// short and every start and end up to 1 ms early or late).
 std::vector<Heard> heardStretches(const std::vector<qint16>& samples) {
     const std::size_t block = rate / 1000;
     std::vector<Heard> stretches;
@@ -176,6 +179,20 @@ std::vector<Heard> heardStretches(const std::vector<qint16>& samples) {
         }
     }
     std::erase_if(stretches, [](const Heard& h) { return h.to - h.from < rate / 20; });
+    constexpr int edgeLevel = 1000;
+    const auto audible = [&](std::size_t i) { return std::abs(samples[i]) >= edgeLevel; };
+    for (Heard& h : stretches) {
+        std::size_t from = h.from >= block ? h.from - block : 0;
+        while (from < h.to && !audible(from)) {
+            ++from;
+        }
+        std::size_t to = std::min(samples.size(), h.to + block);
+        while (to > from && !audible(to - 1)) {
+            --to;
+        }
+        h.from = from;
+        h.to = to;
+    }
     return stretches;
 }
 

@@ -45,6 +45,7 @@ public:
     double position() const override;
     void setPosition(double position) override;
     double duration() const override;
+    double startDelayMs() const override { return current_ ? current_->startDelayMs() : 0.0; }
 
     void setVideoSurface(QObject* surface) override;
 

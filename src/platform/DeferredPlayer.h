@@ -46,6 +46,7 @@ public:
     double position() const override;
     void setPosition(double position) override;
     double duration() const override { return real_ ? real_->duration() : 0.0; }
+    double startDelayMs() const override { return real_ ? real_->startDelayMs() : 0.0; }
 
     void setVideoSurface(QObject* surface) override;
 

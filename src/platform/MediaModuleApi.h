@@ -14,7 +14,7 @@ namespace platform {
 // function named by mediaModuleEntry that returns its table. What a module does not offer is
 // nullptr.
 struct MediaModuleApi {
-    static constexpr int currentVersion = 1;
+    static constexpr int currentVersion = 2;
 
     int version;
     // A new player of the module's engine, owned by the caller.

@@ -31,18 +31,23 @@ TEST(PlaybackChain, RepeatTwiceWithThreeSecondPausesThenTheNextSentence) {
 
 // The pause counts from the end heard, not from the 30 ms poll that saw it: the default
 // engine's player ends a span at its end (at any speed), the backup engine's plays on until the
-// poll pauses it.
-TEST(PlaybackChain, ThePauseCountsFromTheEndHeard) {
+// poll pauses it. It lasts until the next play is heard: a player heard some time after a play
+// is asked for is asked that much earlier.
+TEST(PlaybackChain, ThePauseCountsFromTheEndHeardToTheNextPlayHeard) {
     struct Case {
         int engine;
         int speed; // 0, 1, 2: 0.75x, 1x, 1.25x
-        qint64 secondPlay;
+        int startDelayMs;
+        qint64 secondPlay; // asked for
     };
     // The span is 1490 ms of media; the interval box says 3 s, a pause of 3010 ms.
-    for (const Case& c : {Case{2, 1, 1490 + 3010},    // seen at 1500, 10 ms late
-                          Case{1, 1, 1500 + 3010},    // silent only from the poll at 1500
-                          Case{2, 2, 1192 + 3010}}) { // 1192 ms at 1.25x, seen at 1200
+    for (const Case& c : {Case{2, 1, 0, 1490 + 3010},       // seen at 1500, 10 ms late
+                          Case{1, 1, 0, 1500 + 3010},       // silent only from the poll at 1500
+                          Case{2, 2, 0, 1192 + 3010},       // 1192 ms at 1.25x, seen at 1200
+                          Case{2, 2, 40, 1232 + 3010 - 40}, // heard from 40, seen at 1260
+                          Case{1, 1, 40, 1530 + 3010 - 40}}) {
         Rig rig;
+        rig.engines.setStartDelayMs(c.startDelayMs);
         rig.course.bookList(kBook, {QStringLiteral("L1")})
             .lesson(kBook, 1, {sentence(QStringLiteral("One."), QStringLiteral("一。"), 0.5, 1.99)})
             .media(kBook, QStringLiteral("1.mp3"), 5000)
@@ -54,7 +59,8 @@ TEST(PlaybackChain, ThePauseCountsFromTheEndHeard) {
         rig.player().clearLog();
         rig.clock.advance(6000);
         EXPECT_EQ(rig.playTimes().value(0), c.secondPlay)
-            << "engine " << c.engine << ", speed " << c.speed;
+            << "engine " << c.engine << ", speed " << c.speed << ", heard " << c.startDelayMs
+            << " ms after a play is asked for";
     }
 }
 

@@ -9,6 +9,8 @@
 
 #include <QElapsedTimer>
 #include <QTimer>
+#include <algorithm>
+#include <chrono>
 #include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
@@ -501,5 +503,55 @@ TEST_P(SpanEndContract, NothingAfterTheEndIsHeardWhateverTheCallerDoes) {
 
 INSTANTIATE_TEST_SUITE_P(DefaultEngine, SpanEndContract,
                          ::testing::Values(Player::Exact, Player::QtMultimedia), playerName);
+
+// The default engine's audio player says how long after a play is asked for its first sample is
+// heard: the silence heard between two plays is the time from the end heard (its position past
+// the end when it was seen) until the next play was asked for, plus that start delay.
+class StartDelayContract : public MediaPlayerContract {};
+
+TEST_P(StartDelayContract, TheNextPlayIsHeardItsStartDelayAfterItIsAsked) {
+    using Clock = std::chrono::steady_clock;
+    using Ms = std::chrono::duration<double, std::milli>;
+    ASSERT_TRUE(openAndLoad(TestMedia::instance().sweepWav()));
+    constexpr std::size_t plays = 8;
+    std::vector<double> foretold; // ms of silence between the end heard and the next play heard
+    const auto played = heard([&] {
+        std::optional<Clock::time_point> endHeard;
+        for (std::size_t i = 0; i < plays; ++i) {
+            const double startDelay = player->startDelayMs();
+            const Clock::time_point asked = Clock::now();
+            player->playSpan(units(1.0), units(1.3));
+            if (endHeard) {
+                foretold.push_back(Ms(asked - *endHeard).count() + startDelay);
+            }
+            double position = 0;
+            ASSERT_TRUE(waitUntil(
+                [&] {
+                    position = player->position();
+                    return position > units(1.3);
+                },
+                loadTimeoutMs));
+            const Ms sinceEnd(seconds(position - units(1.3)) * 1000);
+            endHeard = Clock::now() - std::chrono::duration_cast<Clock::duration>(sinceEnd);
+            player->pause();
+            platformtest::spin(150);
+        }
+    });
+    ASSERT_EQ(played.size(), plays);
+    ASSERT_EQ(foretold.size(), plays - 1);
+    std::vector<double> errors;
+    for (std::size_t i = 1; i < plays; ++i) {
+        const double silence = (played[i].heardFrom - played[i - 1].heardTo) * 1000;
+        std::printf("silence %.1f ms, foretold %.1f ms\n", silence, foretold[i - 1]);
+        errors.push_back(silence - foretold[i - 1]);
+    }
+    // The server starts a stream on its own clock (the null sink in blocks of a few ms), so one
+    // start may come a block early or late; most come when foretold.
+    std::sort(errors.begin(), errors.end());
+    EXPECT_NEAR(errors[errors.size() / 2], 0.0, 2.5) << "the median error, ms";
+}
+
+INSTANTIATE_TEST_SUITE_P(DefaultEngineAudio, StartDelayContract, ::testing::Values(Player::Exact),
+                         playerName);
 
 } // namespace

@@ -150,6 +150,7 @@ std::vector<HeardPlay> heardPlays(const std::vector<qint16>& samples, int sample
     const std::size_t window = static_cast<std::size_t>(sampleRate / 100);
     const std::size_t skip = static_cast<std::size_t>(sampleRate / 500);
     const double half = 0.005 + 0.002;
+    constexpr int audible = 1000;
     std::vector<HeardPlay> plays;
     for (const auto& [begin, end] : stretches) {
         if (end - begin < static_cast<std::size_t>(sampleRate / 20)) {
@@ -163,11 +164,22 @@ std::vector<HeardPlay> heardPlays(const std::vector<qint16>& samples, int sample
             (frequency(samples, sampleRate, end - skip - window, end - skip) - from) / perSecond +
             half;
         play.seconds = double(end - begin) / sampleRate;
+        std::size_t first = begin >= block ? begin - block : 0;
+        while (first < end && std::abs(samples[first]) < audible) {
+            ++first;
+        }
+        std::size_t last = std::min(samples.size(), end + block);
+        while (last > first && std::abs(samples[last - 1]) < audible) {
+            --last;
+        }
+        play.heardFrom = double(first) / sampleRate;
+        play.heardTo = double(last) / sampleRate;
         // A stretch going on where the one before stopped is the same play, broken by a
         // dropout of a loaded machine (the sound server ran dry for a moment).
         if (!plays.empty() && std::abs(play.start - plays.back().end) < 0.03) {
             plays.back().end = play.end;
             plays.back().seconds += play.seconds;
+            plays.back().heardTo = play.heardTo;
             continue;
         }
         plays.push_back(play);

@@ -60,6 +60,10 @@ struct HeardPlay {
     double start = 0;
     double end = 0;
     double seconds = 0; // how long it was heard
+    // When its first and last sample were heard, seconds into the capture (to the sample: the
+    // sink plays digital silence between plays).
+    double heardFrom = 0;
+    double heardTo = 0;
 };
 std::vector<HeardPlay> heardPlays(const std::vector<qint16>& samples, int sampleRate, double from,
                                   double perSecond);

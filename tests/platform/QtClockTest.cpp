@@ -3,6 +3,8 @@
 
 #include "platform/QtClock.h"
 
+#include <QCoreApplication>
+#include <QThread>
 #include <gtest/gtest.h>
 
 namespace {
@@ -64,6 +66,25 @@ TEST_F(QtClockTimers, AnIntervalOfZeroNeverFires) {
     EXPECT_EQ(ticks, 0);
     timer->setInterval(10);
     EXPECT_TRUE(platformtest::waitUntil([&] { return ticks > 0; }, 5000));
+    timer->stop();
+}
+
+// While the thread is busy a timer may expire several times: that makes one tick when the loop
+// runs again, and re-timing it before then forgets them (the countdown starts afresh).
+TEST_F(QtClockTimers, ExpirationsMissedWhileBusyMakeOneTickAndARestartForgetsThem) {
+    auto timer = clock.createTimer(40);
+    int ticks = 0;
+    QObject::connect(timer.get(), &ports::Timer::timeout, [&] { ++ticks; });
+    timer->start();
+    QThread::msleep(130); // expired at 40, 80 and 120 ms; the next at 160
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 1);
+
+    timer->setInterval(40);
+    QThread::msleep(50);
+    timer->setInterval(400); // an expiration not yet seen goes with the old countdown
+    QCoreApplication::processEvents();
+    EXPECT_EQ(ticks, 1);
     timer->stop();
 }
 

@@ -71,29 +71,39 @@ TEST(ListeningLoop, ThreePlaysTwoSecondsApartThenNextSentenceAndLoopToTheFirst) 
     EXPECT_TRUE(pauses.contains(10010));
 }
 
-// The pause is counted from the moment the sentence's end was heard. The default engine's
-// players end a span exactly at its end, however late the poll notices it; the backup engine's
-// play on until the poll pauses them, so there the pause starts at the poll.
-TEST(ListeningLoop, ThePauseCountsFromTheEndHeard) {
+// The pause is the silence heard: from the moment the sentence's end was heard until the next
+// play is heard. The default engine's players end a span exactly at its end, however late the
+// poll notices it; the backup engine's play on until the poll pauses them, so there the pause
+// starts at the poll. A player heard some time after a play is asked for (the sound server's
+// start) is asked that much earlier.
+TEST(ListeningLoop, ThePauseCountsFromTheEndHeardToTheNextPlayHeard) {
     struct Case {
         int engineChoice;
         double end; // seconds; the sentence starts at 1 s
         int pauseMs;
-        qint64 secondPlay; // ms after the first
+        int startDelayMs;
+        qint64 secondPlay; // asked for, ms after the first
     };
-    for (const Case& c : {Case{2, 2.004, 1000, 2004}, // polled at 1010 ms, 6 ms late
-                          Case{2, 2.0, 3000, 4000},   // polled at 1010 ms, 10 ms late
-                          Case{2, 2.004, 10, 1020},   // never below the 10 ms minimum
-                          Case{1, 2.004, 1000, 2010}}) {
+    for (const Case& c : {Case{2, 2.004, 1000, 0, 2004}, // polled at 1010 ms, 6 ms late
+                          Case{2, 2.0, 3000, 0, 4000},   // polled at 1010 ms, 10 ms late
+                          Case{2, 2.004, 10, 0, 1020},   // never below the 10 ms minimum
+                          Case{1, 2.004, 1000, 0, 2010},
+                          // End heard at 1034, polled at 1040; heard again at 2034.
+                          Case{2, 2.004, 1000, 30, 2004},
+                          // Silent from the poll at 1040; heard again at 2040.
+                          Case{1, 2.004, 1000, 30, 2010},
+                          Case{2, 2.004, 20, 30, 1050}}) { // the 10 ms minimum again
         Rig rig;
         StudySettings st = sentenceMode(2, c.pauseMs, 0);
         st.engineChoice = c.engineChoice;
         rig.lesson(kFirst, 1, {sen(QStringLiteral("One."), QStringLiteral("一。"), 1.0, c.end)})
             .settings(st);
+        rig.engines.setStartDelayMs(c.startDelayMs);
         rig.start();
         rig.clock.advance(10000);
         EXPECT_EQ(playTimes(rig.sentencePlayer()), (QList<qint64>{0, c.secondPlay}))
-            << "engine " << c.engineChoice << ", end " << c.end << ", pause " << c.pauseMs;
+            << "engine " << c.engineChoice << ", end " << c.end << ", pause " << c.pauseMs
+            << ", heard " << c.startDelayMs << " ms after a play is asked for";
     }
 }
 

@@ -17,6 +17,7 @@ std::unique_ptr<ports::MediaPlayer> SimulatedEngines::createPlayer(Engine engine
     const auto unit = engine == Engine::Default ? ports::MediaPlayer::Unit::Seconds
                                                 : ports::MediaPlayer::Unit::Milliseconds;
     auto player = std::make_unique<SimulatedPlayer>(clock_, media_, unit);
+    player->setStartDelayMs(startDelayMs_);
     made_.append(Made{engine, role, QPointer<SimulatedPlayer>(player.get())});
     return player;
 }

@@ -29,6 +29,8 @@ public:
     std::unique_ptr<ports::MediaPlayer> createPlayer(Engine engine, Role role) override;
 
     void setDefaultAvailable(bool available) { defaultAvailable_ = available; }
+    // Players made from now on are heard this long after each play (SimulatedPlayer).
+    void setStartDelayMs(int ms) { startDelayMs_ = ms; }
     void setMissing(const Missing& missing) { missing_ = missing; }
     int availabilityChecks() const { return availabilityChecks_; }
 
@@ -43,6 +45,7 @@ private:
     bool defaultAvailable_ = true;
     Missing missing_;
     int availabilityChecks_ = 0;
+    int startDelayMs_ = 0;
     QList<Made> made_;
 };
 

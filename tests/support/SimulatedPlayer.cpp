@@ -140,13 +140,15 @@ void SimulatedPlayer::play() {
 }
 
 void SimulatedPlayer::startRunning() {
-    anchorTimeMs_ = clock_.nowMs();
+    anchorTimeMs_ = clock_.nowMs() + startDelayMs_;
     setState(State::Playing);
     scheduleEnd();
 }
 
 void SimulatedPlayer::scheduleEnd() {
-    const double remainingMs = (durationMs_ - anchorPositionMs_) / rate_;
+    const double remainingMs =
+        (durationMs_ - anchorPositionMs_) / rate_ +
+        static_cast<double>(std::max<qint64>(0, anchorTimeMs_ - clock_.nowMs()));
     if (remainingMs <= 0) {
         reachEnd();
         return;
@@ -192,7 +194,8 @@ void SimulatedPlayer::stop() {
 double SimulatedPlayer::positionMs() const {
     if (state_ != State::Playing)
         return anchorPositionMs_;
-    const double moved = static_cast<double>(clock_.nowMs() - anchorTimeMs_) * rate_;
+    const double moved =
+        static_cast<double>(std::max<qint64>(0, clock_.nowMs() - anchorTimeMs_)) * rate_;
     return std::min(durationMs_, anchorPositionMs_ + moved);
 }
 
@@ -211,7 +214,7 @@ void SimulatedPlayer::setPosition(double position) {
     ms = std::min(ms, durationMs_);
     anchorPositionMs_ = ms;
     if (state_ == State::Playing) {
-        anchorTimeMs_ = clock_.nowMs();
+        anchorTimeMs_ = clock_.nowMs() + startDelayMs_;
         endTimer_->stop();
         scheduleEnd();
     }

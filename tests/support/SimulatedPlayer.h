@@ -23,7 +23,9 @@ class SimulatedMedia;
 // - play() at the end of the media starts again from the beginning;
 // - a seek while playing that lands on the end finishes at once;
 // - playSpan() is a seek and a play that knows its end: spanEnd() tells what nothing after is
-//   heard; the position moves on past it (over silence) until the next pause, seek or play.
+//   heard; the position moves on past it (over silence) until the next pause, seek or play;
+// - with a start delay, every play (and a seek while playing) is heard that many ms after it
+//   is asked for: the position waits that long before it moves, and startDelayMs() says so.
 // Every command is logged with the virtual time, so tests can assert on what the core did.
 class SimulatedPlayer : public ports::MediaPlayer {
     Q_OBJECT
@@ -59,6 +61,8 @@ public:
     double position() const override;
     void setPosition(double position) override;
     double duration() const override;
+    double startDelayMs() const override { return startDelayMs_; }
+    void setStartDelayMs(int ms) { startDelayMs_ = ms; }
     void setVideoSurface(QObject* surface) override { videoSurface_ = surface; }
     QObject* videoSurface() const { return videoSurface_; }
 
@@ -97,6 +101,7 @@ private:
     double anchorPositionMs_ = 0; // position at anchorTimeMs_
     qint64 anchorTimeMs_ = 0;
     double rate_ = 1.0;
+    int startDelayMs_ = 0;
     std::optional<double> spanEnd_;
     bool autoStart_ = false;
     int volume_ = 100;

@@ -23,6 +23,10 @@ namespace ports {
 //   later seek or play() plays on without an end.
 // - While playing, the position is that of the sample being heard and never goes back.
 // - At the end of the media the player pauses at the end (state Paused) and emits finished().
+// - startDelayMs() is how long after play() or playSpan() the first sample is heard, as the
+//   player measured it on its recent plays (seeking, filling the output and the sound server's
+//   start); 0 when the player cannot tell. A pause timed from an end heard asks for the next play
+//   that much earlier, so the silence heard is the pause.
 class MediaPlayer : public QObject {
     Q_OBJECT
 public:
@@ -54,6 +58,7 @@ public:
     virtual double position() const = 0; // engine unit
     virtual void setPosition(double position) = 0;
     virtual double duration() const = 0; // engine unit, 0 while unknown
+    virtual double startDelayMs() const { return 0.0; }
 
     // Where a video shows its picture: a QVideoWidget, a QVideoSink, an object whose invokable
     // videoSink() makes one, or one whose invokable videoView() makes such an object, for the

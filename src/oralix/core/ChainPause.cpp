@@ -1,5 +1,7 @@
 #include "oralix/core/ChainPause.h"
 
+#include <cmath>
+
 namespace oralix {
 
 ChainPause::ChainPause(ports::Clock& clock, int intervalMs, QObject* parent)
@@ -19,17 +21,18 @@ void ChainPause::setInterval(int ms) {
     }
 }
 
-void ChainPause::start(int sinceEndMs) {
+void ChainPause::start(double aheadMs) {
     if (held_) {
-        kept_ = lengthAfter(sinceEndMs);
+        kept_ = lengthAfter(aheadMs);
         return;
     }
-    run(lengthAfter(sinceEndMs));
+    run(lengthAfter(aheadMs));
 }
 
-int ChainPause::lengthAfter(int sinceEndMs) const {
+int ChainPause::lengthAfter(double aheadMs) const {
     constexpr int shortest = 10;
-    return qMax(qMin(interval_, shortest), interval_ - qMax(0, sinceEndMs));
+    const auto left = static_cast<int>(std::lround(interval_ - qMax(0.0, aheadMs)));
+    return qMax(qMin(interval_, shortest), left);
 }
 
 void ChainPause::stop() {

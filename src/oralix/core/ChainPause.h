@@ -19,9 +19,10 @@ public:
 
     int interval() const { return interval_; }
     void setInterval(int ms); // a running pause starts again with the new interval
-    // Starts the pause; `sinceEndMs` of it have already gone by (the end of the play was heard
-    // that long ago), so it runs that much shorter, but never below 10 ms.
-    void start(int sinceEndMs = 0);
+    // Starts the pause; `aheadMs` of it need not be waited for (the end of the play was heard
+    // that long ago, and the next play is heard that long after it is asked for), so it runs
+    // that much shorter, but never below 10 ms.
+    void start(double aheadMs = 0);
     void stop(); // also ends a hold and forgets what it kept
     bool isRunning() const;
 
@@ -35,7 +36,7 @@ signals:
 
 private:
     void run(int ms);
-    int lengthAfter(int sinceEndMs) const;
+    int lengthAfter(double aheadMs) const;
 
     ports::Clock& clock_;
     std::unique_ptr<ports::Timer> timer_;

@@ -352,8 +352,9 @@ void OralixSession::afterPlayEnds() {
     poll_->stop();
     voice_->pause();
     playCount_ += 1;
-    // The pause counts from the end heard, not from this poll.
-    pause_->start(voice_->msSinceSpanEndHeard(position, spanEnd_));
+    // The pause counts from the end heard, not from this poll, and lasts until the next play
+    // is heard, not until it is asked for.
+    pause_->start(voice_->msSinceSpanEndHeard(position, spanEnd_) + voice_->playStartDelayMs());
     if (view_.mode == StudyModeTable::ReadAlong) {
         readAlong_->modelEnded();
     }

@@ -71,11 +71,11 @@ bool VoicePlayer::atMediaEnd() const {
     return duration > 0 && player_->position() >= duration;
 }
 
-int VoicePlayer::msSinceSpanEndHeard(double position, double end) const {
+double VoicePlayer::msSinceSpanEndHeard(double position, double end) const {
     if (engine_ == Engine::Backup || !(position > end) || !(rate_ > 0)) {
         return 0;
     }
-    return static_cast<int>(std::lround((position - end) * 1000.0 / rate_));
+    return (position - end) * 1000.0 / rate_;
 }
 
 void VoicePlayer::setRate(double rate) {

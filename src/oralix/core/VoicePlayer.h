@@ -36,7 +36,10 @@ public:
     // How long ago (ms) the end of the span was heard, when the position read is past it: the
     // default engine's player ends a span exactly at its end; the backup engine's plays on until
     // paused, so its silence begins now (0).
-    int msSinceSpanEndHeard(double position, double end) const;
+    double msSinceSpanEndHeard(double position, double end) const;
+    // How long after a play is asked for its first sample is heard (ms, as the player last
+    // measured it; 0 when it cannot tell).
+    double playStartDelayMs() const { return player_->startDelayMs(); }
     void setRate(double rate);
 
 private:

@@ -132,6 +132,14 @@ void ExactAudioPlayer::startFeeding(qint64 frame, std::optional<qint64> endFrame
     spanEnd_ = endFrame;
     {
         PulseOutput::Lock lock(output_);
+        // A play that has to wait for the server to take its stream counts from when it
+        // starts, not from when it was asked for: the wait says nothing of the next play.
+        waitingForServer_ = !output_.ready();
+        if (waitingForServer_) {
+            startDelay_.finish();
+        } else {
+            startDelay_.asked();
+        }
         output_.stop();
         feed_.start(frame, endFrame, rate_);
         output_.start();
@@ -143,6 +151,7 @@ void ExactAudioPlayer::startFeeding(qint64 frame, std::optional<qint64> endFrame
 
 void ExactAudioPlayer::stopFeeding() {
     endWatch_.stop();
+    startDelay_.finish();
     if (state_ == State::Playing) {
         PulseOutput::Lock lock(output_);
         positionFrame_ = std::llround(heardFrame());
@@ -231,6 +240,16 @@ void ExactAudioPlayer::watchEnd() {
         PulseOutput::Lock lock(output_);
         const std::optional<qint64> endedAt = feed_.mediaEndedAt();
         const std::optional<double> latency = output_.latencySeconds();
+        if (waitingForServer_ && output_.startedAt()) {
+            startDelay_.asked(*output_.startedAt());
+            waitingForServer_ = false;
+        }
+        if (latency && output_.running() && !waitingForServer_) {
+            // The last frame fed is heard after the latency, the first that many frames earlier.
+            startDelay_.firstHeardIn(
+                (*latency - static_cast<double>(feed_.produced()) / decoder_.sampleRate()) *
+                1000.0);
+        }
         if (!endedAt || !latency ||
             static_cast<double>(feed_.produced()) - *latency * decoder_.sampleRate() <
                 static_cast<double>(*endedAt)) {
@@ -239,6 +258,7 @@ void ExactAudioPlayer::watchEnd() {
         output_.stop();
     }
     endWatch_.stop();
+    startDelay_.finish();
     atEnd_ = true;
     positionFrame_ = decoder_.durationFrames();
     setState(State::Paused);

@@ -4,6 +4,7 @@
 #include "platform/exact/AudioFeed.h"
 #include "platform/exact/FfmpegAudioDecoder.h"
 #include "platform/exact/PulseOutput.h"
+#include "platform/exact/StartDelay.h"
 
 #include <QTimer>
 #include <optional>
@@ -13,7 +14,8 @@ namespace platform {
 // The default engine's audio player, positions in seconds: FFmpeg decodes, a seek lands on the
 // exact sample, a span's end is the last sample fed to the sound server, and the position is
 // that of the sample being heard (what is queued and the device's latency taken off). Other
-// speeds keep the pitch. The sound server is reached on first use, in the background.
+// speeds keep the pitch. The sound server is reached on first use, in the background. Each play
+// measures how long after it was asked its first sample is heard (startDelayMs()).
 class ExactAudioPlayer : public ports::MediaPlayer {
     Q_OBJECT
 public:
@@ -41,6 +43,7 @@ public:
     double position() const override;
     void setPosition(double position) override;
     double duration() const override;
+    double startDelayMs() const override { return startDelay_.ms(); }
 
     // Audio only: there is no picture to show.
     void setVideoSurface(QObject* /*surface*/) override {}
@@ -58,10 +61,12 @@ private:
     AudioFeed feed_{decoder_};
     PulseOutput output_;
     QTimer endWatch_;
+    StartDelay startDelay_;
     QString path_;
     State state_ = State::NoMedia;
     bool autoStart_ = false;
     bool atEnd_ = false;
+    bool waitingForServer_ = false; // the play under way was asked for before the stream was
     int volume_ = 100;
     double rate_ = 1.0;
     qint64 positionFrame_ = 0;      // while not playing

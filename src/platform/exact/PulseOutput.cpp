@@ -189,6 +189,7 @@ void PulseOutput::feed(std::size_t bytes) {
 }
 
 void PulseOutput::run() {
+    startedAt_ = std::chrono::steady_clock::now();
     // The queue is empty after a stop: fill it to the target at once, then let it play.
     const pa_sample_spec* spec = pa_stream_get_sample_spec(stream_);
     const std::size_t target = pa_usec_to_bytes(targetLatencyUs, spec);
@@ -209,6 +210,7 @@ void PulseOutput::start() {
 
 void PulseOutput::stop() {
     running_ = false;
+    startedAt_.reset();
     if (!streamReady_) {
         return;
     }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QString>
+#include <chrono>
 #include <functional>
 #include <optional>
 #include <vector>
@@ -44,6 +45,10 @@ public:
     // Stops at once; what was fed but not yet heard is dropped.
     void stop();
     bool running() const { return running_; }
+    // The server has taken the stream: start() plays at once.
+    bool ready() const { return streamReady_; }
+    // When the stream last started to play (filled and let run), since the last stop().
+    std::optional<std::chrono::steady_clock::time_point> startedAt() const { return startedAt_; }
     // How long until the last frame fed is heard (the queue plus the device); nullopt while the
     // server has not said.
     std::optional<double> latencySeconds() const;
@@ -72,6 +77,7 @@ private:
     bool streamReady_ = false;
     bool running_ = false;
     bool failed_ = false;
+    std::optional<std::chrono::steady_clock::time_point> startedAt_;
     int rate_ = 0;
     int channels_ = 0;
     std::vector<float> buffer_;

@@ -4,6 +4,7 @@
 #include "sentara/modes/VoiceControl.h"
 
 #include <algorithm>
+#include <cmath>
 #include <optional>
 
 namespace sentara {
@@ -61,9 +62,11 @@ int ListeningLoop::pause(RepeatFamily family) const {
     return pauses_[static_cast<int>(family)];
 }
 
-void ListeningLoop::startGap(RepeatFamily family, int sinceEndMs) {
+void ListeningLoop::startGap(RepeatFamily family, double sinceEndMs) {
     const int f = static_cast<int>(family);
-    gapTimers_[f]->setInterval(std::max(kMinPauseMs, pauses_[f] - std::max(0, sinceEndMs)));
+    const double ahead = std::max(0.0, sinceEndMs) + std::max(0.0, voice_.playStartDelayMs());
+    const auto interval = static_cast<int>(std::lround(pauses_[f] - ahead));
+    gapTimers_[f]->setInterval(std::max(kMinPauseMs, interval));
     gapTimers_[f]->setEnabled(true);
 }
 

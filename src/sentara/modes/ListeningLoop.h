@@ -108,8 +108,9 @@ private:
     void onAllReadTimer();
     void onGapTimer(RepeatFamily family);
     // Starts a family's gap timer for its pause, less the time since the sentence's end was
-    // heard (never below the 10 ms minimum): the pause counts from the end, not from the poll.
-    void startGap(RepeatFamily family, int sinceEndMs);
+    // heard and the time the next play takes to be heard once asked for (never below the 10 ms
+    // minimum): the silence heard is the pause, whenever the poll saw the end.
+    void startGap(RepeatFamily family, double sinceEndMs);
     void onWordTimer();
     // Plays on a paused sentence play to the sentence's end.
     void resumeSentencePlay();

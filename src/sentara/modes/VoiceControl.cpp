@@ -144,11 +144,15 @@ double VoiceControl::VoiceGetPosition() const {
     return engine_ == Engine::Backup ? std::round(position) : position;
 }
 
-int VoiceControl::msSinceSpanEndHeard(double position, double end) const {
+double VoiceControl::msSinceSpanEndHeard(double position, double end) const {
     if (engine_ == Engine::Backup || !(position > end)) {
         return 0;
     }
-    return static_cast<int>(std::lround((position - end) * 1000.0));
+    return (position - end) * 1000.0;
+}
+
+double VoiceControl::playStartDelayMs() const {
+    return sentence_ ? sentence_->startDelayMs() : 0.0;
 }
 
 void VoiceControl::WordSoundOpen(const QString& word) {

@@ -46,7 +46,10 @@ public:
     // How long ago (ms) the end of a span was heard, when the position read is past it: the
     // default engine's players end a span exactly at its end, so its silence began when the
     // position passed the end; the backup engine's go on until paused, so it begins now (0).
-    int msSinceSpanEndHeard(double position, double end) const;
+    double msSinceSpanEndHeard(double position, double end) const;
+    // How long after a play is asked for the sentence player's first sample is heard (ms, as it
+    // last measured it; 0 when it cannot tell).
+    double playStartDelayMs() const;
     // Plays Word/<c>/<word>.wav on the word player (silent when the file is missing).
     void WordSoundOpen(const QString& word);
     void WordSoundStop();

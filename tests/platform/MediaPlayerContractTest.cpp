@@ -408,6 +408,31 @@ TEST_P(MediaPlayerContract, EndOfMediaPausesAtTheEndAndAnnouncesIt) {
     EXPECT_GE(*lowest, units(2.0) - units(0.03));
 }
 
+// A course's last sentence may be stored ending past the end of its media: each play of it ends
+// with the media (announced once, paused at the end), also once the length is known exactly
+// from a play that reached the end, instead of playing on in silence.
+TEST_P(MediaPlayerContract, ASpanEndingPastTheMediaEndsWithItEveryTime) {
+    for (const QString& path :
+         {TestMedia::instance().sweepWav(), TestMedia::instance().toneMp3()}) {
+        SCOPED_TRACE(path.toStdString());
+        ASSERT_TRUE(openAndLoad(path));
+        ASSERT_TRUE(waitUntil([&] { return player->duration() > 0; }, loadTimeoutMs));
+        platformtest::SignalCounter finished(player.get(), &ports::MediaPlayer::finished);
+        for (int play = 1; play <= 2; ++play) {
+            const double length = seconds(player->duration());
+            player->playSpan(units(length - 0.5), units(length + 1.0));
+            EXPECT_TRUE(waitUntil([&] { return finished.count() >= play; }, 5000))
+                << "play " << play << " not ended at " << seconds(player->position());
+            platformtest::spin(200);
+            EXPECT_EQ(finished.count(), play) << "play " << play << " announced once";
+            EXPECT_EQ(player->state(), State::Paused) << "play " << play;
+            EXPECT_NEAR(seconds(player->position()), seconds(player->duration()), 0.05)
+                << "play " << play;
+            EXPECT_NEAR(seconds(player->duration()), 3.0, 0.1) << "play " << play;
+        }
+    }
+}
+
 TEST_P(MediaPlayerContract, StopRewindsToTheStart) {
     ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
     player->setPosition(units(1));

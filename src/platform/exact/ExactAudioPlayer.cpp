@@ -124,7 +124,8 @@ void ExactAudioPlayer::playSpan(double start, double end) {
         return;
     }
     const qint64 from = toFrame(start);
-    startFeeding(from, std::max(from, toFrame(end)));
+    // The end is not held inside the media: a span ending past it ends with the media.
+    startFeeding(from, std::max(from, frameAt(end)));
 }
 
 void ExactAudioPlayer::startFeeding(qint64 frame, std::optional<qint64> endFrame) {
@@ -176,7 +177,7 @@ double ExactAudioPlayer::heardFrame() const {
             static_cast<double>(feed_.produced()) - *latency * decoder_.sampleRate();
         heard = std::max(heard, start + std::max(0.0, played) * feed_.rate());
     }
-    if (!spanEnd_) {
+    if (feed_.mediaEndedAt() || !spanEnd_) {
         heard = std::min(heard, static_cast<double>(decoder_.durationFrames()));
     }
     lastHeard_ = heard;
@@ -211,9 +212,12 @@ void ExactAudioPlayer::setPosition(double position) {
     }
 }
 
+qint64 ExactAudioPlayer::frameAt(double seconds) const {
+    return std::max<qint64>(std::llround(seconds * decoder_.sampleRate()), 0);
+}
+
 qint64 ExactAudioPlayer::toFrame(double seconds) const {
-    const qint64 frame = std::llround(seconds * decoder_.sampleRate());
-    return std::clamp<qint64>(frame, 0, std::max<qint64>(decoder_.durationFrames(), 0));
+    return std::min(frameAt(seconds), decoder_.durationFrames());
 }
 
 double ExactAudioPlayer::duration() const {

@@ -177,7 +177,7 @@ double ExactAudioPlayer::heardFrame() const {
             static_cast<double>(feed_.produced()) - *latency * decoder_.sampleRate();
         heard = std::max(heard, start + std::max(0.0, played) * feed_.rate());
     }
-    if (feed_.mediaEndedAt() || !spanEnd_) {
+    if (feed_.mediaEndedAt() || (!spanEnd_ && decoder_.lengthKnown())) {
         heard = std::min(heard, static_cast<double>(decoder_.durationFrames()));
     }
     lastHeard_ = heard;
@@ -217,7 +217,10 @@ qint64 ExactAudioPlayer::frameAt(double seconds) const {
 }
 
 qint64 ExactAudioPlayer::toFrame(double seconds) const {
-    return std::min(frameAt(seconds), decoder_.durationFrames());
+    // A guessed length may fall short of the media: a play from past it starts where asked and
+    // ends with the media if that is shorter still.
+    const qint64 frame = frameAt(seconds);
+    return decoder_.lengthKnown() ? std::min(frame, decoder_.durationFrames()) : frame;
 }
 
 double ExactAudioPlayer::duration() const {

@@ -38,6 +38,8 @@ void FfmpegAudioDecoder::close() {
     rate_ = 0;
     channels_ = 0;
     durationFrames_.store(0, std::memory_order_release);
+    lengthExact_.store(false, std::memory_order_release);
+    lengthStated_ = false;
     pending_.clear();
     pendingOffset_ = 0;
     readFrame_ = 0;
@@ -110,6 +112,9 @@ bool FfmpegAudioDecoder::open(const QString& path) {
         length -= std::llround(double(startPts_) * timeBase_ * rate_);
     }
     durationFrames_.store(std::max<qint64>(length, 0), std::memory_order_release);
+    // FFmpeg fills in a length from the bit rate when the file states none.
+    lengthStated_ =
+        length > 0 && format_->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE;
     return true;
 }
 
@@ -174,6 +179,7 @@ bool FfmpegAudioDecoder::decodeMore() {
             ended_ = true;
             if (decodedTo_ > 0) {
                 durationFrames_.store(decodedTo_, std::memory_order_release);
+                lengthExact_.store(true, std::memory_order_release);
             }
             break;
         }

@@ -1,76 +1,16 @@
 // One contract for every player of the engines (the exact audio player and Qt Multimedia's of
 // the default engine, libmpv's of the backup engine): what the listening loops rely on, on real
 // media.
-#include "PlatformTestSupport.h"
-#include "TestMedia.h"
-
-#include "platform/MediaModules.h"
-#include "platform/PlatformEngines.h"
+#include "MediaPlayerContract.h"
 
 #include <QElapsedTimer>
-#include <QProcess>
 #include <QTimer>
 #include <cstdio>
-#include <functional>
 #include <gtest/gtest.h>
-#include <limits>
-#include <optional>
 
 namespace {
 
-using platformtest::TestMedia;
-using platformtest::waitUntil;
-using Role = ports::MediaEngines::Role;
-using State = ports::MediaPlayer::State;
-
-enum class Player { Exact, QtMultimedia, Mpv };
-
-// The players as the programs make them: the exact audio player and libmpv's come from their
-// modules, behind the player that waits for them; Qt Multimedia's is the default engine's video
-// player, here on audio.
-std::unique_ptr<ports::MediaPlayer> makePlayer(Player kind, Role role) {
-    platform::PlatformEngines engines;
-    switch (kind) {
-    case Player::Exact:
-        return engines.createPlayer(ports::MediaEngines::Engine::Default, role);
-    case Player::QtMultimedia: {
-        std::unique_ptr<ports::MediaPlayer> player =
-            platform::MediaModules::createPlayer(platform::MediaModules::Module::QtMedia);
-        platform::PlatformEngines::prepare(*player, ports::MediaEngines::Engine::Default, role);
-        return player;
-    }
-    case Player::Mpv:
-        return engines.createPlayer(ports::MediaEngines::Engine::Backup, role);
-    }
-    return nullptr;
-}
-
-// The module a player needs, if any.
-std::optional<platform::MediaModules::Module> moduleOf(Player kind) {
-    switch (kind) {
-    case Player::Exact:
-        return platform::MediaModules::Module::ExactAudio;
-    case Player::Mpv:
-        return platform::MediaModules::Module::Mpv;
-    case Player::QtMultimedia:
-        return platform::MediaModules::Module::QtMedia;
-    }
-    return std::nullopt;
-}
-
-std::string playerName(const ::testing::TestParamInfo<Player>& info) {
-    switch (info.param) {
-    case Player::Exact:
-        return "ExactAudio";
-    case Player::QtMultimedia:
-        return "QtMultimedia";
-    case Player::Mpv:
-        return "Mpv";
-    }
-    return "";
-}
-
-constexpr int loadTimeoutMs = 10000;
+using namespace contracttest;
 
 // The frequency of what was heard, from the rising zero crossings of its loud stretches.
 double heardFrequency(const std::vector<qint16>& samples, int sampleRate) {
@@ -88,66 +28,6 @@ double heardFrequency(const std::vector<qint16>& samples, int sampleRate) {
     }
     return crossings > 2 ? (crossings - 1) * double(sampleRate) / (last - first) : 0;
 }
-
-class MediaPlayerContract : public ::testing::TestWithParam<Player> {
-protected:
-    void SetUp() override {
-        platformtest::ensureApplication();
-        if (!platformtest::soundServerReachable()) {
-            GTEST_SKIP() << platformtest::noSoundServer;
-        }
-        ASSERT_TRUE(TestMedia::instance().valid()) << TestMedia::instance().error().toStdString();
-        if (const auto module = moduleOf(GetParam())) {
-            ports::MediaEngines::Missing why;
-            ASSERT_TRUE(platform::MediaModules::load(*module, &why)) << why.component.toStdString();
-        }
-        player = makePlayer(GetParam(), Role::Sentence);
-    }
-
-    // Seconds in the player's unit.
-    double units(double seconds) const {
-        return player->unit() == ports::MediaPlayer::Unit::Milliseconds ? seconds * 1000 : seconds;
-    }
-    double seconds(double value) const {
-        return player->unit() == ports::MediaPlayer::Unit::Milliseconds ? value / 1000 : value;
-    }
-
-    bool openAndLoad(const QString& path) {
-        platformtest::SignalCounter loaded(player.get(), &ports::MediaPlayer::mediaLoaded);
-        player->open(path);
-        return waitUntil([&] { return loaded.count() > 0; }, loadTimeoutMs);
-    }
-
-    // Runs until the position passes `past`; the lowest position read on the way, or nothing
-    // when it never got there.
-    std::optional<double> lowestUntilPast(double past, int timeoutMs = loadTimeoutMs) {
-        double lowest = std::numeric_limits<double>::max();
-        const bool reached = waitUntil(
-            [&] {
-                lowest = std::min(lowest, player->position());
-                return player->position() > past;
-            },
-            timeoutMs);
-        return reached ? std::optional<double>(lowest) : std::nullopt;
-    }
-
-    // Plays what `play` starts while the sound server is captured; what was heard of a sweep.
-    std::vector<platformtest::HeardPlay> heard(const std::function<void()>& play,
-                                               double sweepFrom = TestMedia::sweepFrom,
-                                               double sweepPerSecond = TestMedia::sweepPerSecond) {
-        platformtest::SinkCapture capture;
-        if (!capture.start()) {
-            ADD_FAILURE() << "parec could not capture the sink";
-            return {};
-        }
-        play();
-        platformtest::spin(200);
-        return platformtest::heardPlays(capture.stop(), capture.sampleRate(), sweepFrom,
-                                        sweepPerSecond);
-    }
-
-    std::unique_ptr<ports::MediaPlayer> player;
-};
 
 TEST_P(MediaPlayerContract, OpensMediaInItsUnitWithoutPlaying) {
     const auto expectedUnit = GetParam() == Player::Mpv ? ports::MediaPlayer::Unit::Milliseconds
@@ -411,31 +291,6 @@ TEST_P(MediaPlayerContract, EndOfMediaPausesAtTheEndAndAnnouncesIt) {
     EXPECT_GE(*lowest, units(2.0) - units(0.03));
 }
 
-// A course's last sentence may be stored ending past the end of its media: each play of it ends
-// with the media (announced once, paused at the end), also once the length is known exactly
-// from a play that reached the end, instead of playing on in silence.
-TEST_P(MediaPlayerContract, ASpanEndingPastTheMediaEndsWithItEveryTime) {
-    for (const QString& path :
-         {TestMedia::instance().sweepWav(), TestMedia::instance().toneMp3()}) {
-        SCOPED_TRACE(path.toStdString());
-        ASSERT_TRUE(openAndLoad(path));
-        ASSERT_TRUE(waitUntil([&] { return player->duration() > 0; }, loadTimeoutMs));
-        platformtest::SignalCounter finished(player.get(), &ports::MediaPlayer::finished);
-        for (int play = 1; play <= 2; ++play) {
-            const double length = seconds(player->duration());
-            player->playSpan(units(length - 0.5), units(length + 1.0));
-            EXPECT_TRUE(waitUntil([&] { return finished.count() >= play; }, 5000))
-                << "play " << play << " not ended at " << seconds(player->position());
-            platformtest::spin(200);
-            EXPECT_EQ(finished.count(), play) << "play " << play << " announced once";
-            EXPECT_EQ(player->state(), State::Paused) << "play " << play;
-            EXPECT_NEAR(seconds(player->position()), seconds(player->duration()), 0.05)
-                << "play " << play;
-            EXPECT_NEAR(seconds(player->duration()), 3.0, 0.1) << "play " << play;
-        }
-    }
-}
-
 TEST_P(MediaPlayerContract, StopRewindsToTheStart) {
     ASSERT_TRUE(openAndLoad(TestMedia::instance().toneMp3()));
     player->setPosition(units(1));
@@ -529,66 +384,5 @@ TEST_P(SpanEndContract, NothingAfterTheEndIsHeardWhateverTheCallerDoes) {
 
 INSTANTIATE_TEST_SUITE_P(DefaultEngine, SpanEndContract,
                          ::testing::Values(Player::Exact, Player::QtMultimedia), playerName);
-
-// The length an MP3 without a length header states: a guess from the bit rate of its first
-// frames.
-double statedSeconds(const QString& path) {
-    QProcess probe;
-    probe.start(QStringLiteral("ffprobe"),
-                {QStringLiteral("-v"), QStringLiteral("error"), QStringLiteral("-show_entries"),
-                 QStringLiteral("format=duration"), QStringLiteral("-of"),
-                 QStringLiteral("csv=p=0"), path});
-    probe.waitForFinished(30000);
-    bool ok = false;
-    const double stated = probe.readAllStandardOutput().trimmed().toDouble(&ok);
-    return ok ? stated : -1;
-}
-
-// Until a VBR MP3 without a length header has been played to its end only a guess of its length
-// is known: a span past the guess starts where asked and is heard from the right part of the
-// media. Only the default engine's audio player keeps this: Qt 6.4's GStreamer player cannot seek
-// past the guessed length (it stays where it was and never gets to the span), and libmpv's exact
-// seek in such a file is heard some 150 ms late (the backup player also holds seeks inside the
-// length libmpv reports).
-class GuessedLengthContract : public MediaPlayerContract {};
-
-TEST_P(GuessedLengthContract, ASpanPastAGuessedLengthPlaysWhereAsked) {
-    const QString path = TestMedia::instance().unstatedLengthMp3();
-    const double stated = statedSeconds(path);
-    ASSERT_GT(stated, 0.0) << "ffprobe could not read the file";
-    ASSERT_LT(stated, 8.0) << "the guessed length must fall short of the span";
-    ASSERT_TRUE(openAndLoad(path));
-    std::optional<double> lowest;
-    const auto plays = heard(
-        [&] {
-            player->playSpan(units(8.0), units(9.0));
-            lowest = lowestUntilPast(units(9.0), 5000);
-            player->pause();
-        },
-        TestMedia::unstatedFrom, TestMedia::unstatedPerSecond);
-    ASSERT_TRUE(lowest) << "never passed the end, at " << seconds(player->position());
-    EXPECT_GE(*lowest, units(8.0 - 0.03)) << "the first position is the span's start";
-    ASSERT_EQ(plays.size(), 1u);
-    std::printf("heard %.4f .. %.4f s, %.3f s long\n", plays[0].start, plays[0].end,
-                plays[0].seconds);
-    // The file has no header telling the encoder's delay, so what is heard at a position is
-    // what was 25 ms earlier in the sweep encoded.
-    EXPECT_NEAR(plays[0].start, 8.0, 0.06) << "heard from the span's start";
-    EXPECT_NEAR(plays[0].end, 9.0, 0.06) << "heard to the span's end";
-
-    // A span past the real end ends with the media, at its real length.
-    platformtest::SignalCounter finished(player.get(), &ports::MediaPlayer::finished);
-    player->playSpan(units(11.0), units(12.0));
-    EXPECT_TRUE(waitUntil([&] { return finished.count() > 0; }, 5000))
-        << "not ended at " << seconds(player->position());
-    platformtest::spin(200);
-    EXPECT_EQ(finished.count(), 1);
-    EXPECT_EQ(player->state(), State::Paused);
-    EXPECT_NEAR(seconds(player->position()), TestMedia::unstatedSeconds, 0.1);
-    EXPECT_NEAR(seconds(player->duration()), TestMedia::unstatedSeconds, 0.1);
-}
-
-INSTANTIATE_TEST_SUITE_P(DefaultEngineAudio, GuessedLengthContract,
-                         ::testing::Values(Player::Exact), playerName);
 
 } // namespace

@@ -124,7 +124,8 @@ void ExactAudioPlayer::playSpan(double start, double end) {
         return;
     }
     const qint64 from = toFrame(start);
-    startFeeding(from, std::max(from, toFrame(end)));
+    // The end is not held inside the media: a span ending past it ends with the media.
+    startFeeding(from, std::max(from, frameAt(end)));
 }
 
 void ExactAudioPlayer::startFeeding(qint64 frame, std::optional<qint64> endFrame) {
@@ -185,7 +186,7 @@ double ExactAudioPlayer::heardFrame() const {
             static_cast<double>(feed_.produced()) - *latency * decoder_.sampleRate();
         heard = std::max(heard, start + std::max(0.0, played) * feed_.rate());
     }
-    if (!spanEnd_) {
+    if (feed_.mediaEndedAt() || (!spanEnd_ && decoder_.lengthKnown())) {
         heard = std::min(heard, static_cast<double>(decoder_.durationFrames()));
     }
     lastHeard_ = heard;
@@ -220,9 +221,15 @@ void ExactAudioPlayer::setPosition(double position) {
     }
 }
 
+qint64 ExactAudioPlayer::frameAt(double seconds) const {
+    return std::max<qint64>(std::llround(seconds * decoder_.sampleRate()), 0);
+}
+
 qint64 ExactAudioPlayer::toFrame(double seconds) const {
-    const qint64 frame = std::llround(seconds * decoder_.sampleRate());
-    return std::clamp<qint64>(frame, 0, std::max<qint64>(decoder_.durationFrames(), 0));
+    // A guessed length may fall short of the media: a play from past it starts where asked and
+    // ends with the media if that is shorter still.
+    const qint64 frame = frameAt(seconds);
+    return decoder_.lengthKnown() ? std::min(frame, decoder_.durationFrames()) : frame;
 }
 
 double ExactAudioPlayer::duration() const {

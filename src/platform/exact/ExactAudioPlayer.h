@@ -54,6 +54,9 @@ private:
     // The media frame being heard (output locked by the caller).
     double heardFrame() const;
     void watchEnd();
+    // The frame at a time (never before the start), and that frame held inside the media when
+    // its length is known.
+    qint64 frameAt(double seconds) const;
     qint64 toFrame(double seconds) const;
     void setState(State state);
 

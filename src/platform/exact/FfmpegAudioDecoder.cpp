@@ -37,7 +37,9 @@ void FfmpegAudioDecoder::close() {
     stream_ = -1;
     rate_ = 0;
     channels_ = 0;
-    durationFrames_ = 0;
+    durationFrames_.store(0, std::memory_order_release);
+    lengthExact_.store(false, std::memory_order_release);
+    lengthStated_ = false;
     pending_.clear();
     pendingOffset_ = 0;
     readFrame_ = 0;
@@ -99,16 +101,20 @@ bool FfmpegAudioDecoder::open(const QString& path) {
     }
     timeBase_ = av_q2d(stream->time_base);
     startPts_ = stream->start_time != AV_NOPTS_VALUE ? stream->start_time : 0;
+    qint64 length = 0;
     if (stream->duration != AV_NOPTS_VALUE && stream->duration > 0) {
-        durationFrames_ = std::llround(double(stream->duration) * timeBase_ * rate_);
+        length = std::llround(double(stream->duration) * timeBase_ * rate_);
     } else if (format_->duration != AV_NOPTS_VALUE && format_->duration > 0) {
-        durationFrames_ = std::llround(double(format_->duration) / AV_TIME_BASE * rate_);
+        length = std::llround(double(format_->duration) / AV_TIME_BASE * rate_);
     }
     // The container's length counts the encoder delay it also reports as the start.
     if (stream->duration != AV_NOPTS_VALUE && startPts_ > 0) {
-        durationFrames_ -= std::llround(double(startPts_) * timeBase_ * rate_);
+        length -= std::llround(double(startPts_) * timeBase_ * rate_);
     }
-    durationFrames_ = std::max<qint64>(durationFrames_, 0);
+    durationFrames_.store(std::max<qint64>(length, 0), std::memory_order_release);
+    // FFmpeg fills in a length from the bit rate when the file states none.
+    lengthStated_ =
+        length > 0 && format_->duration_estimation_method != AVFMT_DURATION_FROM_BITRATE;
     return true;
 }
 
@@ -172,7 +178,8 @@ bool FfmpegAudioDecoder::decodeMore() {
         if (received == AVERROR_EOF) {
             ended_ = true;
             if (decodedTo_ > 0) {
-                durationFrames_ = decodedTo_;
+                durationFrames_.store(decodedTo_, std::memory_order_release);
+                lengthExact_.store(true, std::memory_order_release);
             }
             break;
         }

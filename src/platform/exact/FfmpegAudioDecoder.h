@@ -2,6 +2,7 @@
 
 #include <QString>
 #include <QtGlobal>
+#include <atomic>
 #include <vector>
 
 struct AVFormatContext;
@@ -33,8 +34,14 @@ public:
     int sampleRate() const { return rate_; }
     int channels() const { return channels_; }
     // Length in frames: what the container says until the last frame has been decoded, then
-    // exactly the frames decoded.
-    qint64 durationFrames() const { return durationFrames_; }
+    // exactly the frames decoded. Read from any thread: the output thread makes it exact.
+    qint64 durationFrames() const { return durationFrames_.load(std::memory_order_acquire); }
+    // Whether the length is known: stated by the file's header, or decoded to the end. A VBR MP3
+    // without a length header only has a guess from the bit rate of its first frames, which may
+    // fall far short of (or beyond) the real end.
+    bool lengthKnown() const {
+        return lengthStated_ || lengthExact_.load(std::memory_order_acquire);
+    }
 
     // The next read() starts at `frame` (clamped at 0).
     void seek(qint64 frame);
@@ -59,7 +66,13 @@ private:
     int channels_ = 0;
     qint64 startPts_ = 0; // the stream's start, in its time base
     double timeBase_ = 0; // seconds per time-base unit
-    qint64 durationFrames_ = 0;
+    // Written on the output thread when the end is decoded, read by the player's thread without
+    // the output's lock; lock-free, so the output thread never waits on them.
+    std::atomic<qint64> durationFrames_{0};
+    std::atomic<bool> lengthExact_{false}; // set after durationFrames_ has become exact
+    bool lengthStated_ = false;
+    static_assert(std::atomic<qint64>::is_always_lock_free &&
+                  std::atomic<bool>::is_always_lock_free);
 
     std::vector<float> pending_; // decoded frames not yet read, from pendingFrame_ on
     std::size_t pendingOffset_ = 0;

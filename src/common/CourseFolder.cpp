@@ -105,7 +105,15 @@ CourseFolder CourseFolder::fromApplication(const QStringList& arguments) {
 }
 
 QString CourseFolder::resolve(const QString& relative) const {
-    return resolveFrom(root_, components(relative), 0).path;
+    const QStringList parts = components(relative);
+    // A path that exists as written is what the search below would choose (every component found,
+    // the exact names first), so the folders need not be listed for it.
+    QString asWritten = root_;
+    for (const QString& part : parts)
+        asWritten = joined(asWritten, part);
+    if (QFileInfo::exists(asWritten))
+        return asWritten;
+    return resolveFrom(root_, parts, 0).path;
 }
 
 bool CourseFolder::exists(const QString& relative) const {
@@ -130,7 +138,8 @@ bool CourseFolder::isPresent(QString* error) const {
         return true;
     }
     if (error) {
-        *error = QStringLiteral("课程文件夹“%1”已不存在（可能已被移走或删除），设置没有保存。").arg(root_);
+        *error = QStringLiteral("课程文件夹“%1”已不存在（可能已被移走或删除），设置没有保存。")
+                     .arg(root_);
     }
     return false;
 }

@@ -53,9 +53,9 @@ protected:
             watched->removeEventFilter(this);
             auto* window = static_cast<QWidget*>(watched);
             QTimer::singleShot(0, window, [this, window] {
-                QTextStream(stdout) << "first-sentence-ms "
-                                    << static_cast<double>(sinceStart_.nsecsElapsed()) / 1e6
-                                    << Qt::endl;
+                QTextStream(stdout)
+                    << "first-sentence-ms " << static_cast<double>(sinceStart_.nsecsElapsed()) / 1e6
+                    << Qt::endl;
                 window->close();
             });
         }

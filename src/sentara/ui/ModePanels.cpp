@@ -31,9 +31,11 @@ namespace sentara::ui {
 ModePanels::ModePanels(SentaraSession& session, const common::CourseFolder& folder,
                        QStackedWidget* stack, const PanelMenus& menus)
     : QObject(stack), session_(session), folder_(folder), stack_(stack), menus_(menus) {
+    // The video panel waits outside the stack until its mode is first shown: the first page
+    // added to a stack is shown and laid out at once, which is work for a page nobody sees.
     video_ = new VideoPanel(session_, folder_, stack_);
+    video_->hide();
     built_[5] = video_;
-    stack_->addWidget(video_);
 }
 
 bool ModePanels::isBuilt(int mode) const {
@@ -45,6 +47,11 @@ QWidget* ModePanels::panel(int mode) {
         return nullptr;
     }
     QWidget* built = built_[static_cast<std::size_t>(mode)];
+    if (built == video_ && stack_->indexOf(video_) < 0) {
+        stack_->addWidget(video_);
+        scalePanel(mode);
+        renderPanel(mode, session_.view());
+    }
     return built != nullptr ? built : build(mode);
 }
 
@@ -183,10 +190,16 @@ void ModePanels::connectVoicePanel() {
 }
 
 void ModePanels::render(const SessionView& view) {
+    // Only the panel on show is drawn from the view (the window makes a panel current before it
+    // renders); of the hidden video panel, the picture area players draw into keeps up.
     for (int mode = 1; mode <= kModeCount; ++mode) {
-        if (isBuilt(mode)) {
+        QWidget* panel = built_[static_cast<std::size_t>(mode)];
+        if (panel != nullptr && stack_->currentWidget() == panel) {
             renderPanel(mode, view);
         }
+    }
+    if (stack_->currentWidget() != video_) {
+        video_->renderPicture(session_.videoMode().view());
     }
 }
 

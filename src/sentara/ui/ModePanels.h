@@ -41,7 +41,7 @@ struct PanelMenus {
 // is shown or it is asked for, so the program starts with only the panel of the mode the learner
 // left open; a new panel is connected to the session, scaled and rendered at once. The video
 // panel is the exception: players draw into its video area even while another mode is shown, so
-// it is there from the start.
+// it is made at the start, and joins the stack when its mode is first shown.
 class ModePanels : public QObject {
     Q_OBJECT
 public:
@@ -64,7 +64,8 @@ public:
     RecallPanel* recall();
     FillInPanel* fillIn();
 
-    // Renders every panel built so far.
+    // Renders the panel on show (and the hidden video panel's picture area); a panel shown
+    // later is rendered then, as the window makes it current before it renders.
     void render(const SessionView& view);
     void setTextScale(double scale);
 

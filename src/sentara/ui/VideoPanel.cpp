@@ -140,8 +140,12 @@ void VideoPanel::setLessonTitle(const QString& title) {
     title_->setText(title);
 }
 
-void VideoPanel::render(const VideoView& view, const QColor& keyWordColour) {
+void VideoPanel::renderPicture(const VideoView& view) {
     area_->showNativePicture(view.nativePicture);
+}
+
+void VideoPanel::render(const VideoView& view, const QColor& keyWordColour) {
+    renderPicture(view);
     counter_->setText(view.counterText);
 
     QList<WordLine::Word> words;

@@ -36,6 +36,8 @@ public:
 
     void setLessonTitle(const QString& title);
     void render(const VideoView& view, const QColor& keyWordColour);
+    // Only what players use while the panel is hidden: which picture its area shows.
+    void renderPicture(const VideoView& view);
     void setTextScale(double scale);
 
     VideoArea* area() const { return area_; }

@@ -3,7 +3,6 @@
 #include "common/BookListFile.h"
 #include "common/Numbers.h"
 #include "common/TextFile.h"
-#include "oralix/core/FullTextRows.h"
 #include "oralix/core/LessonMediaPath.h"
 
 #include <QFileInfo>
@@ -33,38 +32,10 @@ OralixSession::OralixSession(common::CourseFolder folder, common::CourseContent 
         delayedLoad_->stop();
         loadLesson();
     });
-    reader_ = std::make_unique<ReadAllReader>(
-        view_.fullText, ReadAllReader::Hooks{[this] { return lesson_.sentenceCount(); },
-                                             [this](int row) {
-                                                 playCount_ = 0;
-                                                 takeRowSpan(row);
-                                                 FullTextRows::underline(lesson_.rows(), row);
-                                                 startSpan();
-                                             },
-                                             [this] { FullTextRows::underline(lesson_.rows(), 0); },
-                                             [this] {
-                                                 pause_->stop();
-                                                 stopPlayback();
-                                             },
-                                             [this] {
-                                                 voice_->pause();
-                                                 pause_->hold();
-                                             },
-                                             [this] {
-                                                 // In the pause the chain goes on with the pause;
-                                                 // in a play the player goes on.
-                                                 if (!pause_->release()) {
-                                                     voice_->play();
-                                                 }
-                                             },
-                                             [this](int row) { emit followRow(row); },
-                                             [this] { emit scrollToTop(); }, [this] { notify(); }});
-    // The model and the recording alternate until stop.
-    readAlong_ = std::make_unique<common::RecordingPractice>(
-        services_.recorder, services_.dialogs, folder_.recorderFile(), view_.readAlong,
-        common::RecordingPractice::Rounds::UntilStopped,
-        common::RecordingPractice::Hooks{[this] { playSentence(); }, [this] { stopPlayback(); },
-                                         [this] { notify(); }});
+    FullTextHost& host = *this; // a private base: make_unique cannot see it
+    fullText_ =
+        std::make_unique<FullTextStudy>(host, view_.fullText, view_.readAlong, services_.recorder,
+                                        services_.dialogs, folder_.recorderFile());
 }
 
 OralixSession::~OralixSession() = default;
@@ -107,7 +78,7 @@ void OralixSession::start() {
         endLessonTitle_ = sameBook ? s.endLessonTitle : QString();
         loadLesson();
     }
-    readAlong_->open();
+    fullText_->openRecorder();
 }
 
 void OralixSession::confirmDefaultEngine() {
@@ -152,7 +123,7 @@ bool OralixSession::shutdown(QString* error) {
     if (voice_) {
         voice_->pause();
     }
-    readAlong_->close();
+    fullText_->closeRecorder();
     return folder_.isPresent(error) && currentSettings().save(folder_.trainerSettingsFile(), error);
 }
 
@@ -315,9 +286,8 @@ void OralixSession::showSentence() {
     if (current < 1) {
         return;
     }
+    takeSpan(current);
     const common::SentenceRecord& record = lesson_.record(current);
-    spanStart_ = voice_->toPlayerUnits(record.startSeconds());
-    spanEnd_ = voice_->toPlayerUnits(record.endSeconds());
     SentenceStudyView& s = view_.sentence;
     s.english = OralixLesson::sentenceLine(record.field(common::SentenceRecord::English));
     s.chinese = record.chinese().trimmed();
@@ -326,6 +296,12 @@ void OralixSession::showSentence() {
         QStringLiteral("本课共有%1句，当前是第%2句").arg(lesson_.sentenceCount()).arg(current);
     s.tooltip = view_.lessons.lessonTitle + QLatin1Char(' ') + s.counter;
     emit typingCleared();
+}
+
+void OralixSession::takeSpan(int sentence) {
+    const common::SentenceRecord& record = lesson_.record(sentence);
+    spanStart_ = voice_->toPlayerUnits(record.startSeconds());
+    spanEnd_ = voice_->toPlayerUnits(record.endSeconds());
 }
 
 void OralixSession::startSpan() {
@@ -337,9 +313,7 @@ void OralixSession::playSentence() {
     if (!voice_ || lesson_.currentSentence() < 1) {
         return;
     }
-    const common::SentenceRecord& record = lesson_.record(lesson_.currentSentence());
-    spanStart_ = voice_->toPlayerUnits(record.startSeconds());
-    spanEnd_ = voice_->toPlayerUnits(record.endSeconds());
+    takeSpan(lesson_.currentSentence());
     startSpan();
 }
 
@@ -355,9 +329,7 @@ void OralixSession::afterPlayEnds() {
     // The pause counts from the end heard, not from this poll, and lasts until the next play
     // is heard, not until it is asked for.
     pause_->start(voice_->msSinceSpanEndHeard(position, spanEnd_) + voice_->playStartDelayMs());
-    if (view_.mode == StudyModeTable::ReadAlong) {
-        readAlong_->modelEnded();
-    }
+    fullText_->playEnded();
 }
 
 void OralixSession::afterPause() {
@@ -366,8 +338,8 @@ void OralixSession::afterPause() {
         startSpan();
         return;
     }
-    if (reader_->reading()) {
-        reader_->next();
+    if (fullText_->reading()) {
+        fullText_->readNext();
         return;
     }
     if (view_.sentence.nextEnabled) {
@@ -402,7 +374,6 @@ void OralixSession::setStudyMode(int mode) {
 
 void OralixSession::applyMode() {
     playCount_ = 0;
-    reader_->resetCaptions();
     view_.modeInfo = StudyModeTable::info(view_.mode);
     if (view_.mode == StudyModeTable::SentenceStudy) {
         view_.repeatText = QString::number(stored_.studyRepeat);
@@ -414,7 +385,7 @@ void OralixSession::applyMode() {
         view_.repeatText = QStringLiteral("1");
         view_.intervalText = QStringLiteral("0");
     }
-    FullTextRows::applyMode(lesson_.rows(), view_.mode, view_.fullText.showChinese);
+    fullText_->applyMode();
     pause_->setInterval(pauseMs(view_.intervalText));
     pause_->stop();
     notify();
@@ -491,110 +462,29 @@ void OralixSession::peek() {
     notify();
 }
 
-// ---- full text ----
+// ---- the play chain, as the full text and read-along use it ----
 
-void OralixSession::takeRowSpan(int row) {
-    const common::SentenceRecord& record = lesson_.record(row);
-    spanStart_ = voice_->toPlayerUnits(record.startSeconds());
-    spanEnd_ = voice_->toPlayerUnits(record.endSeconds());
-}
-
-void OralixSession::playRow(int row) {
+void OralixSession::playRowSpan(int row) {
     playCount_ = 0;
-    takeRowSpan(row);
-    FullTextRows::underline(lesson_.rows(), row);
+    takeSpan(row);
     startSpan();
-    notify();
 }
 
-void OralixSession::rowClicked(int row, RowPart part) {
-    if (row < 1 || row > lesson_.sentenceCount()) {
-        return;
-    }
-    bool toggled = false;
-    switch (part) {
-    case RowPart::PlayIcon:
-        playRow(row);
-        return;
-    case RowPart::English:
-        if (view_.mode == StudyModeTable::FullText) {
-            reader_->setIndex(row);
-            playRow(row);
-            return;
-        }
-        toggled = FullTextRows::toggleEnglish(lesson_.rows(), view_.mode, row);
-        break;
-    case RowPart::EnglishFrame:
-        toggled = FullTextRows::toggleEnglish(lesson_.rows(), view_.mode, row);
-        break;
-    case RowPart::Chinese:
-    case RowPart::ChineseFrame:
-        toggled = FullTextRows::toggleChinese(lesson_.rows(), view_.mode, row);
-        break;
-    }
-    if (toggled) {
-        notify();
-    }
+void OralixSession::stopChain() {
+    pause_->stop();
+    stopPlayback();
 }
 
-void OralixSession::resetRows() {
-    FullTextRows::reset(lesson_.rows(), view_.mode);
-    poll_->stop();
+void OralixSession::holdChain() {
     voice_->pause();
-    notify();
-    emit scrollToTop();
+    pause_->hold();
 }
 
-void OralixSession::setShowChinese(bool shown) {
-    view_.fullText.showChinese = shown;
-    FullTextRows::setChineseShown(lesson_.rows(), shown);
-    notify();
-}
-
-void OralixSession::readAllPressed() {
-    reader_->press();
-}
-
-void OralixSession::pauseResumePressed() {
-    reader_->pauseOrResume();
-}
-
-void OralixSession::textAreaClicked() {
-    // Stops whatever the full text is playing: read-all, or a sentence clicked on.
-    reader_->stop();
-}
-
-// ---- read-along ----
-
-void OralixSession::setReadAlongChineseHint(bool shown) {
-    view_.readAlong.chineseHint = shown;
-    notify();
-}
-
-void OralixSession::record() {
-    readAlong_->record();
-}
-
-void OralixSession::stopRecording() {
-    readAlong_->stop();
-}
-
-void OralixSession::compare() {
-    readAlong_->compare();
-}
-
-void OralixSession::playRecording() {
-    readAlong_->playRecording();
-}
-
-void OralixSession::readAlongPrevious() {
-    previousSentence();
-    readAlong_->buttonsOff();
-}
-
-void OralixSession::readAlongNext() {
-    nextSentence();
-    readAlong_->buttonsOff();
+void OralixSession::resumeChain() {
+    // In the pause the chain goes on with the pause; in a play the player goes on.
+    if (!pause_->release()) {
+        voice_->play();
+    }
 }
 
 void OralixSession::stopPlayback() {

@@ -8,11 +8,10 @@
 #include "common/ports/Recorder.h"
 #include "common/ports/Shell.h"
 #include "common/ports/SoundPlayer.h"
-#include "common/practice/RecordingPractice.h"
 #include "oralix/core/ChainPause.h"
+#include "oralix/core/FullTextStudy.h"
 #include "oralix/core/OralixLesson.h"
 #include "oralix/core/OralixView.h"
-#include "oralix/core/ReadAllReader.h"
 #include "oralix/core/TrainerSettings.h"
 #include "oralix/core/TypingCheck.h"
 #include "oralix/core/VoicePlayer.h"
@@ -32,11 +31,12 @@ struct OralixServices {
 };
 
 // One running session of the compact trainer: the loaded lesson, the settings, the timers and the
-// player. The window renders view() and the lesson's rows and forwards the learner's events.
-class OralixSession : public QObject {
+// player. The window renders view() and the lesson's rows and forwards the learner's events; the
+// full-text rows, read-all and read-along are FullTextStudy's.
+class OralixSession : public QObject, private FullTextHost {
     Q_OBJECT
 public:
-    enum class RowPart { English, Chinese, EnglishFrame, ChineseFrame, PlayIcon };
+    using RowPart = FullTextStudy::RowPart;
 
     static constexpr int kPollMs = 30;
     static constexpr int kDelayedLoadMs = 10;
@@ -64,7 +64,7 @@ public:
     int engineChoice() const { return engineChoice_; }
     const VoicePlayer* voice() const { return voice_.get(); }
     int playCount() const { return playCount_; }
-    int readAllIndex() const { return reader_->index(); }
+    int readAllIndex() const { return fullText_->readAllIndex(); }
     int startLessonIndex() const { return startLessonIndex_; }
     QString endLessonTitle() const { return endLessonTitle_; }
     // The pause timer's interval (ms) and whether it is running; the poll timer's state.
@@ -79,9 +79,9 @@ public:
     void loadLesson();
 
     // Sentence study
-    void playSentence();
-    void nextSentence();     // ignored while the next-sentence button is disabled
-    void previousSentence(); // ignored while the previous-sentence button is disabled
+    void playSentence() override;
+    void nextSentence() override;     // ignored while the next-sentence button is disabled
+    void previousSentence() override; // ignored while the previous-sentence button is disabled
     void firstSentence();
     void setStudyMode(int mode);
     void setRepeatText(const QString& text);
@@ -94,21 +94,21 @@ public:
     void peek();
 
     // Full text
-    void rowClicked(int row, RowPart part);
-    void resetRows();
-    void setShowChinese(bool shown);
-    void readAllPressed();
-    void pauseResumePressed();
-    void textAreaClicked();
+    void rowClicked(int row, RowPart part) { fullText_->rowClicked(row, part); }
+    void resetRows() { fullText_->resetRows(); }
+    void setShowChinese(bool shown) { fullText_->setShowChinese(shown); }
+    void readAllPressed() { fullText_->readAllPressed(); }
+    void pauseResumePressed() { fullText_->pauseResumePressed(); }
+    void textAreaClicked() { fullText_->textAreaClicked(); }
 
     // Read-along
-    void setReadAlongChineseHint(bool shown);
-    void record();
-    void stopRecording();
-    void compare();
-    void playRecording();
-    void readAlongPrevious();
-    void readAlongNext();
+    void setReadAlongChineseHint(bool shown) { fullText_->setReadAlongChineseHint(shown); }
+    void record() { fullText_->record(); }
+    void stopRecording() { fullText_->stopRecording(); }
+    void compare() { fullText_->compare(); }
+    void playRecording() { fullText_->playRecording(); }
+    void readAlongPrevious() { fullText_->readAlongPrevious(); }
+    void readAlongNext() { fullText_->readAlongNext(); }
 
     // The settings window
     void settingsBookChanged(const QString& title); // refills the lists, loads nothing
@@ -128,14 +128,24 @@ private:
     void advance();
     void showSentence(); // the sentence-study line of the current sentence
     void applyMode();
-    void takeRowSpan(int row);
+    void takeSpan(int sentence); // the sentence's span in the player's units
     void startSpan();
-    void playRow(int row);
     void afterPlayEnds();
     void afterPause();
     int repeatCount() const;
-    void stopPlayback();
     void notify() { emit changed(); }
+
+    // FullTextHost
+    int studyMode() const override { return view_.mode; }
+    OralixLesson& loadedLesson() override { return lesson_; }
+    void playRowSpan(int row) override;
+    void stopPlayback() override;
+    void stopChain() override;
+    void holdChain() override;
+    void resumeChain() override;
+    void readingMovedTo(int row) override { emit followRow(row); }
+    void showTextTop() override { emit scrollToTop(); }
+    void viewChanged() override { notify(); }
 
     common::CourseFolder folder_;
     common::CourseContent content_;
@@ -144,8 +154,7 @@ private:
     std::unique_ptr<ChainPause> pause_;  // the pause after each play
     std::unique_ptr<ports::Timer> delayedLoad_;
     std::unique_ptr<VoicePlayer> voice_;
-    std::unique_ptr<ReadAllReader> reader_;
-    std::unique_ptr<common::RecordingPractice> readAlong_;
+    std::unique_ptr<FullTextStudy> fullText_;
 
     OralixView view_;
     OralixLesson lesson_;

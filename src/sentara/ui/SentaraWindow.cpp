@@ -144,7 +144,6 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     videoOpenClose_->setObjectName(QStringLiteral("VideoOpenClose"));
     // The full-text menu's last entry: the floating video window put away or brought back.
     fullTextMenu_->addAction(videoOpenClose_);
-    results_ = new ResultsPanel(session_.results(), this);
     connectMenus();
     setTextScale(1.0);
 
@@ -269,7 +268,14 @@ void SentaraWindow::render() {
     videoOpenClose_->setVisible(video.menuEntryVisible);
     fullTextMenu_->render(view.options);
     coverMenu_->render(view.options);
-    results_->render();
+    // The results panel is made the first time it is opened.
+    if (results_ == nullptr && session_.results().view().visible) {
+        results_ = new ResultsPanel(session_.results(), this);
+        results_->setTextScale(textScale_);
+    }
+    if (results_ != nullptr) {
+        results_->render();
+    }
     dictationMenu_->render(view.options);
     spellingMenu_->render(view.options);
     sentenceMenu_->render(view.options);
@@ -375,8 +381,11 @@ void SentaraWindow::setLargeLayout(bool large) {
 }
 
 void SentaraWindow::setTextScale(double scale) {
+    textScale_ = scale;
     modes_->setTextScale(scale);
-    results_->setTextScale(scale);
+    if (results_ != nullptr) {
+        results_->setTextScale(scale);
+    }
     wordPanel_->setTextScale(scale);
     tree_->setMinimumWidth(static_cast<int>(200 * scale));
     QFont treeFont = tree_->font();

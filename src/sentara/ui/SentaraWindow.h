@@ -83,6 +83,7 @@ public:
     WordPanelWidget* wordPanel() const { return wordPanel_; }
     DictationPanel* dictationPanel();
     SpellingPanel* spellingPanel();
+    // nullptr until the results are first opened.
     ResultsPanel* resultsPanel() const { return results_; }
     OptionsMenu* dictationMenu() const { return dictationMenu_; }
     OptionsMenu* spellingMenu() const { return spellingMenu_; }
@@ -118,7 +119,8 @@ private:
     OptionsMenu* sentenceMenu_ = nullptr;
     OptionsMenu* fullTextMenu_ = nullptr;
     OptionsMenu* coverMenu_ = nullptr;
-    ResultsPanel* results_ = nullptr;
+    ResultsPanel* results_ = nullptr; // made when first opened
+    double textScale_ = 1.0;
     OptionsMenu* dictationMenu_ = nullptr;
     OptionsMenu* spellingMenu_ = nullptr;
     WordPanelWidget* wordPanel_ = nullptr;

@@ -21,8 +21,10 @@ struct Override {
 constexpr Override kOverrides[] = {{"\x80", u'\u20AC'}, {"\xA2\xE3", u'\uE76C'}};
 
 const Override* overrideAt(const QByteArray& bytes, qsizetype at) {
+    const char lead = bytes.at(at);
     for (const Override& o : kOverrides) {
-        if (QByteArrayView(bytes).sliced(at).startsWith(o.bytes)) {
+        // Asked at every character: the first byte rules out nearly all of them.
+        if (o.bytes.front() == lead && QByteArrayView(bytes).sliced(at).startsWith(o.bytes)) {
             return &o;
         }
     }
@@ -50,7 +52,7 @@ qsizetype sequenceLength(const QByteArray& bytes, qsizetype at) {
     return second >= 0x30 && second <= 0x39 ? 4 : 2;
 }
 
-Decoded decodeGb18030(const QByteArray& bytes) {
+Decoded decodeGb18030(const QByteArray& bytes, Exactness exactness) {
     Decoded result;
     QStringDecoder decoder(kGb18030);
     bool failed = false;
@@ -90,21 +92,22 @@ Decoded decodeGb18030(const QByteArray& bytes) {
         result.text += QChar(QChar::ReplacementCharacter);
         failed = true;
     }
-    result.exact = !failed && encode(result.text) == bytes;
+    result.exact = exactness == Exactness::Checked && !failed && encode(result.text) == bytes;
     return result;
 }
 
 } // namespace
 
-Decoded decode(const QByteArray& bytes) {
+Decoded decode(const QByteArray& bytes, Exactness exactness) {
     if (!bytes.startsWith(kUtf8Bom)) {
-        return decodeGb18030(bytes);
+        return decodeGb18030(bytes, exactness);
     }
     Decoded result;
     result.encoding = Encoding::Utf8WithBom;
     QStringDecoder decoder(QStringConverter::Utf8, QStringConverter::Flag::Stateless);
     result.text = decoder.decode(QByteArrayView(bytes).sliced(kUtf8Bom.size()));
-    result.exact = !decoder.hasError() && encode(result.text, Encoding::Utf8WithBom) == bytes;
+    result.exact = exactness == Exactness::Checked && !decoder.hasError() &&
+                   encode(result.text, Encoding::Utf8WithBom) == bytes;
     return result;
 }
 

@@ -26,7 +26,12 @@ struct Decoded {
     bool exact = true;
 };
 
-Decoded decode(const QByteArray& bytes);
+// Whether `exact` is worked out: it costs a second pass (the text encoded again), which a file
+// that is only read does not need.
+enum class Exactness { Checked, NotChecked };
+
+// With Exactness::NotChecked, `exact` is false and means nothing.
+Decoded decode(const QByteArray& bytes, Exactness exactness = Exactness::Checked);
 // nullopt when the text cannot be stored unchanged (an unpaired surrogate).
 std::optional<QByteArray> encode(const QString& text, Encoding encoding = Encoding::Gb18030);
 

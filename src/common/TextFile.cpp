@@ -54,7 +54,8 @@ bool writeEncoded(const QString& path, const QString& text, TextCodec::Encoding 
 } // namespace
 
 QString TextFile::decode(const QByteArray& bytes, bool* exact) {
-    TextCodec::Decoded decoded = TextCodec::decode(bytes);
+    TextCodec::Decoded decoded = TextCodec::decode(bytes, exact ? TextCodec::Exactness::Checked
+                                                                : TextCodec::Exactness::NotChecked);
     if (exact) {
         *exact = decoded.exact;
     }

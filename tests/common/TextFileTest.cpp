@@ -105,6 +105,7 @@ TEST_F(TextFileFixture, EveryCodePage936SequenceReadsExactlyAndIsWrittenBackUnch
     EXPECT_TRUE(exact);
     EXPECT_EQ(TextFile::encode(text), all);
     EXPECT_FALSE(text.contains(QChar::ReplacementCharacter));
+    EXPECT_EQ(TextFile::decode(all), text) << "a read that does not ask for exactness";
 
     struct Case {
         const char* hex;

@@ -120,6 +120,8 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     QPalette panelPalette = stack_->palette();
     panelPalette.setColor(QPalette::Window, textPanelColour());
     stack_->setPalette(panelPalette);
+    // The catalogue and the tabs take their fonts before the splitter first measures them.
+    scaleCatalogueAndTabs(1.0);
     rightColumn->addWidget(tabs_);
     rightColumn->addWidget(stack_, 1);
     splitter->addWidget(tree_);
@@ -387,6 +389,10 @@ void SentaraWindow::setTextScale(double scale) {
         results_->setTextScale(scale);
     }
     wordPanel_->setTextScale(scale);
+    scaleCatalogueAndTabs(scale);
+}
+
+void SentaraWindow::scaleCatalogueAndTabs(double scale) {
     tree_->setMinimumWidth(static_cast<int>(200 * scale));
     QFont treeFont = tree_->font();
     treeFont.setPointSizeF(QApplication::font().pointSizeF() * scale);

@@ -106,6 +106,7 @@ private:
     void buildTopBar(QWidget* parent, QVBoxLayout* column);
     void connectMenus();
     void setTextScale(double scale);
+    void scaleCatalogueAndTabs(double scale);
     void shutdownOnce();
 
     SentaraSession& session_;

@@ -184,6 +184,18 @@ TEST_F(VideoWindowTest, FloatingWindowOverOtherModesClosesReopensMovesAndResizes
     EXPECT_TRUE(run->window->videoPanel()->area()->showsNativePicture());
 }
 
+TEST_F(VideoWindowTest, TheWindowHasNoNativeChildWindowsUntilTheBackupEngineAsksForOne) {
+    // A native child window makes its ancestors and their other children native as well: each
+    // is a window-system window to create, expose and flush, which slowed start-up on X11.
+    open(5);
+    ASSERT_TRUE(run->window->videoPanel()->isVisible());
+    for (const QWidget* widget : run->window->findChildren<QWidget*>()) {
+        if (!widget->isWindow()) {
+            EXPECT_EQ(widget->internalWinId(), WId(0)) << widget->objectName().toStdString();
+        }
+    }
+}
+
 TEST_F(VideoWindowTest, RecorderCommandsFollowRecordingAndTheMeterFollowsTheMicrophone) {
     open(6);
     const QWidget* voice = run->window->voicePanel();

@@ -1,10 +1,11 @@
 #include "platform/MediaModules.h"
 
+#include "platform/FirstPaint.h"
+
 #include "platform/MediaModuleApi.h"
 
 #include <QCoreApplication>
 #include <QDir>
-#include <QEvent>
 #include <QFileInfo>
 #include <QLibrary>
 #include <QList>
@@ -57,28 +58,11 @@ void release() {
     }
 }
 
-// Lets loading go on once its window has painted: after the paint, from the event loop.
+// Holds loading back while it lives; a window closed before it ever painted holds nothing back.
 class PaintGate : public QObject {
 public:
     using QObject::QObject;
-    // A window closed before it ever painted holds nothing back.
     ~PaintGate() override { release(); }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint && !painted_) {
-            painted_ = true;
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                release();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    bool painted_ = false;
 };
 
 QString unavailable(Module module, const QString& why) {
@@ -210,12 +194,15 @@ void MediaModules::holdUntilShown(QWidget* window) {
         return;
     }
     state.held = true;
+    // Loading goes on once the window has painted (from the event loop, after the paint), or
+    // after the longest hold.
     auto* gate = new PaintGate(window);
-    window->installEventFilter(gate);
-    QTimer::singleShot(longestHoldMs, gate, [gate] {
+    const auto open = [gate] {
         release();
         gate->deleteLater();
-    });
+    };
+    whenFirstPainted(window, gate, open);
+    QTimer::singleShot(longestHoldMs, gate, open);
 }
 
 bool MediaModules::held() {

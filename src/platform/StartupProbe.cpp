@@ -1,8 +1,8 @@
 #include "platform/StartupProbe.h"
 
+#include "platform/FirstPaint.h"
 #include "platform/MediaModules.h"
 
-#include <QEvent>
 #include <QTextStream>
 #include <QTimer>
 #include <QWidget>
@@ -20,32 +20,6 @@ constexpr int engineLookMs = 2;
 QString millisecondsOf(const QElapsedTimer& timer) {
     return QString::number(static_cast<double>(timer.nsecsElapsed()) / 1e6, 'f', 1);
 }
-
-// Calls `then` once the window has painted for the first time: after its first paint event
-// and the painting of its children that follows in the same pass. A window shown on a platform
-// that exposes it later paints only then, so a report made earlier would leave the paint out.
-class FirstPaint : public QObject {
-public:
-    FirstPaint(QWidget* window, std::function<void()> then)
-        : QObject(window), then_(std::move(then)) {
-        window->installEventFilter(this);
-    }
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            QTimer::singleShot(0, this, [this] {
-                then_();
-                deleteLater();
-            });
-        }
-        return false;
-    }
-
-private:
-    std::function<void()> then_;
-};
 
 } // namespace
 
@@ -67,7 +41,7 @@ void StartupProbe::reportWhenShown(QWidget* window, std::function<void()> close)
     if (!enabled_) {
         return;
     }
-    new FirstPaint(window, [this, window, close = std::move(close)] {
+    whenFirstPainted(window, window, [this, window, close = std::move(close)] {
         QTextStream out(stdout);
         for (const QString& line : lines_) {
             out << line << '\n';

@@ -205,6 +205,17 @@ TEST_F(FullTextPanelsTest, TheListReturnsToItsSavedPlaceAndReportsWhereTheLearne
     run.session.SenBegainCommand_Click();
     click(run.window->tabs()->tab(3));
     EXPECT_EQ(scroller->offset(), 0);
+
+    // So does one made after a lesson was loaded while the list was hidden: the loaded lesson's
+    // place does not hide the sentence moved to later.
+    click(run.window->tabs()->tab(2));
+    run.session.TreeView1_NodeClick(2);
+    run.session.TreeView1_NodeClick(3);
+    for (int i = 0; i < 25; ++i) {
+        run.session.SenNextCommand_Click();
+    }
+    click(run.window->tabs()->tab(3));
+    EXPECT_GT(scroller->offset(), 0);
 }
 
 TEST_F(FullTextPanelsTest, AListNeverShownYetOpensWithTheCurrentSentenceInView) {

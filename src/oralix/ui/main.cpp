@@ -51,6 +51,12 @@ int main(int argc, char* argv[]) {
 
     // The engines' libraries are read once the first sentence is on screen.
     platform::MediaModules::holdUntilShown(&window);
+    // Watched before it is shown (a message at start-up lets it paint at once); after the media
+    // modules' watch, so the report comes first.
+    probe.reportWhenShown(&window, [&window] {
+        window.setQuietClose(true);
+        window.close();
+    });
     window.show();
     if (!contentError.isEmpty()) {
         dialogs.info(QStringLiteral("提示"),
@@ -64,11 +70,6 @@ int main(int argc, char* argv[]) {
     });
     window.focusTypingBox();
     probe.phase("lesson");
-
-    probe.reportWhenShown(&window, [&window] {
-        window.setQuietClose(true);
-        window.close();
-    });
 
     const qsizetype shots = app.arguments().indexOf(QStringLiteral("--screenshot-dir"));
     std::unique_ptr<oralix::ui::ScreenshotTour> tour;

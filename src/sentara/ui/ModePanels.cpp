@@ -190,16 +190,16 @@ void ModePanels::connectVoicePanel() {
 }
 
 void ModePanels::render(const SessionView& view) {
-    // Only the panel on show is drawn from the view (the window makes a panel current before it
-    // renders); of the hidden video panel, the picture area players draw into keeps up.
+    // Every panel built so far follows each change, in order (a panel's scroll requests are
+    // counted from one render to the next); of the video panel while it is hidden, made at
+    // start for the players, only the picture area players draw into.
     for (int mode = 1; mode <= kModeCount; ++mode) {
         QWidget* panel = built_[static_cast<std::size_t>(mode)];
-        if (panel != nullptr && stack_->currentWidget() == panel) {
+        if (panel == video_ && stack_->currentWidget() != video_) {
+            video_->renderPicture(session_.videoMode().view());
+        } else if (panel != nullptr) {
             renderPanel(mode, view);
         }
-    }
-    if (stack_->currentWidget() != video_) {
-        video_->renderPicture(session_.videoMode().view());
     }
 }
 

@@ -64,8 +64,8 @@ public:
     RecallPanel* recall();
     FillInPanel* fillIn();
 
-    // Renders the panel on show (and the hidden video panel's picture area); a panel shown
-    // later is rendered then, as the window makes it current before it renders.
+    // Renders every panel built so far; of the video panel while it is hidden, only its picture
+    // area (it is rendered in full when shown, as the window makes it current before it renders).
     void render(const SessionView& view);
     void setTextScale(double scale);
 

@@ -17,11 +17,11 @@ VideoArea::VideoArea(QWidget* parent) : QWidget(parent) {
     frames_->setObjectName(QStringLiteral("VoiceForm"));
     native_ = new QWidget(this);
     native_->setObjectName(QStringLiteral("MMControl2"));
-    // The backup engine draws into a window of its own, made when a player first asks for it.
-    // Only that window: the panel, the window's other widgets and the area's siblings stay
-    // drawn by Qt, as each extra native window costs a window-system window to create, expose
-    // and flush.
-    native_->setAttribute(Qt::WA_DontCreateNativeAncestors);
+    // The backup engine draws into a window of its own, made when a player first asks for it,
+    // not before: a native child makes the widgets around it native too, each a window-system
+    // window to create, expose and flush, which slowed every start-up. Once the window is made,
+    // the area's other picture and its ancestors become native with it, so that widgets over the
+    // picture (the tip, the word panel) can still be raised above it.
     native_->setAutoFillBackground(true);
     QPalette black = native_->palette();
     black.setColor(QPalette::Window, Qt::black);

@@ -17,11 +17,12 @@
 // before and after, and the ratios to the bare window (of the medians, and the median of each
 // round's own ratio); the same medians and ratios are the counters.
 
+#include "platform/FirstPaint.h"
+
 #include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QElapsedTimer>
-#include <QEvent>
 #include <QFile>
 #include <QFileInfo>
 #include <QLabel>
@@ -42,31 +43,6 @@ namespace {
 
 int rounds = 15;
 
-// Reports the time once the window has painted for the first time (its first paint event and
-// its children's in the same pass), the rule the programs' own report follows.
-class FirstPaint : public QObject {
-public:
-    explicit FirstPaint(const QElapsedTimer& sinceStart) : sinceStart_(sinceStart) {}
-
-protected:
-    bool eventFilter(QObject* watched, QEvent* event) override {
-        if (event->type() == QEvent::Paint) {
-            watched->removeEventFilter(this);
-            auto* window = static_cast<QWidget*>(watched);
-            QTimer::singleShot(0, window, [this, window] {
-                QTextStream(stdout)
-                    << "first-sentence-ms " << static_cast<double>(sinceStart_.nsecsElapsed()) / 1e6
-                    << Qt::endl;
-                window->close();
-            });
-        }
-        return false;
-    }
-
-private:
-    const QElapsedTimer& sinceStart_;
-};
-
 int runBareWindow(int argc, char* argv[]) {
     QElapsedTimer sinceStart;
     sinceStart.start();
@@ -74,8 +50,12 @@ int runBareWindow(int argc, char* argv[]) {
     QMainWindow window;
     window.setCentralWidget(new QLabel(QStringLiteral("Good morning. 早上好。"), &window));
     window.resize(1100, 680);
-    FirstPaint firstPaint(sinceStart);
-    window.installEventFilter(&firstPaint);
+    // Reported once the window has painted, by the rule the programs' own report follows.
+    platform::whenFirstPainted(&window, &window, [&] {
+        QTextStream(stdout) << "first-sentence-ms "
+                            << static_cast<double>(sinceStart.nsecsElapsed()) / 1e6 << Qt::endl;
+        window.close();
+    });
     window.show();
     return app.exec();
 }

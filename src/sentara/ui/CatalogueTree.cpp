@@ -19,33 +19,57 @@ CatalogueTree::CatalogueTree(QWidget* parent) : QTreeWidget(parent) {
     setSelectionMode(QAbstractItemView::SingleSelection);
     setIconSize(QSize(16, 16));
     connect(this, &QTreeWidget::itemClicked, this, &CatalogueTree::onItemClicked);
+    // A Book opened by its arrow or the keyboard gets its rows as it opens.
+    connect(this, &QTreeWidget::itemExpanded, this, &CatalogueTree::makeLessonRows);
 }
 
 void CatalogueTree::setBooks(const QList<Book>& books) {
     clear();
     nodes_.clear();
+    pending_.clear();
+    bookOfNode_.clear();
     const QIcon bookIcon = Pictures::bookIcon();
-    const QIcon lessonIcon = Pictures::lessonIcon();
-    // The items are made first and handed to the tree in one go: one insertion per Book, not
-    // one per lesson.
     QList<QTreeWidgetItem*> bookItems;
     for (const Book& book : books) {
         auto* bookItem = new QTreeWidgetItem(QStringList{book.title});
         bookItem->setIcon(0, bookIcon);
         nodes_.append(bookItem);
+        bookOfNode_.append(bookItem);
         bookItem->setData(0, kNodeIndexRole, static_cast<int>(nodes_.size()));
-        QList<QTreeWidgetItem*> lessonItems;
-        for (const QString& title : book.lessonTitles) {
-            auto* lessonItem = new QTreeWidgetItem(QStringList{title});
-            lessonItem->setIcon(0, lessonIcon);
-            nodes_.append(lessonItem);
-            lessonItem->setData(0, kNodeIndexRole, static_cast<int>(nodes_.size()));
-            lessonItems.append(lessonItem);
+        if (!book.lessonTitles.isEmpty()) {
+            // The Book shows that it opens before its rows are made.
+            bookItem->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
+            pending_.insert(bookItem, {static_cast<int>(nodes_.size()) + 1, book.lessonTitles});
         }
-        bookItem->addChildren(lessonItems);
+        for (qsizetype i = 0; i < book.lessonTitles.size(); ++i) {
+            nodes_.append(nullptr);
+            bookOfNode_.append(bookItem);
+        }
         bookItems.append(bookItem);
     }
     addTopLevelItems(bookItems);
+}
+
+void CatalogueTree::makeLessonRows(QTreeWidgetItem* bookItem) {
+    const auto found = pending_.constFind(bookItem);
+    if (found == pending_.constEnd()) {
+        return;
+    }
+    const PendingLessons lessons = found.value();
+    pending_.erase(found);
+    const QIcon lessonIcon = Pictures::lessonIcon();
+    // The rows are made first and handed to the Book in one go: one insertion, not one per row.
+    QList<QTreeWidgetItem*> lessonItems;
+    for (qsizetype i = 0; i < lessons.titles.size(); ++i) {
+        auto* lessonItem = new QTreeWidgetItem(QStringList{lessons.titles.at(i)});
+        lessonItem->setIcon(0, lessonIcon);
+        const int number = lessons.firstNode + static_cast<int>(i);
+        nodes_[number - 1] = lessonItem;
+        lessonItem->setData(0, kNodeIndexRole, number);
+        lessonItems.append(lessonItem);
+    }
+    bookItem->addChildren(lessonItems);
+    bookItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
 }
 
 void CatalogueTree::setBackground(const QColor& colour) {
@@ -77,8 +101,12 @@ int CatalogueTree::selectedNode() const {
     return selected.isEmpty() ? 0 : nodeIndexOf(selected.first());
 }
 
-QTreeWidgetItem* CatalogueTree::node(int nodeIndex) const {
-    return nodeIndex >= 1 && nodeIndex <= nodes_.size() ? nodes_.at(nodeIndex - 1) : nullptr;
+QTreeWidgetItem* CatalogueTree::node(int nodeIndex) {
+    if (nodeIndex < 1 || nodeIndex > nodes_.size()) {
+        return nullptr;
+    }
+    makeLessonRows(bookOfNode_.at(nodeIndex - 1));
+    return nodes_.at(nodeIndex - 1);
 }
 
 int CatalogueTree::nodeIndexOf(const QTreeWidgetItem* item) {
@@ -86,6 +114,7 @@ int CatalogueTree::nodeIndexOf(const QTreeWidgetItem* item) {
 }
 
 void CatalogueTree::onItemClicked(QTreeWidgetItem* item) {
+    makeLessonRows(item);
     if (item->childCount() > 0) {
         item->setExpanded(!item->isExpanded());
     }

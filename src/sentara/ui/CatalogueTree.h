@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QList>
 #include <QString>
 #include <QStringList>
@@ -10,6 +11,8 @@ namespace sentara::ui {
 
 // The catalogue: one top node per Book and one child per lesson. Nodes are numbered from 1 over
 // the whole tree in insertion order (Book node, then its lessons); clicks report that number.
+// A Book's lesson rows are made the first time they are needed (the Book opened, or one of its
+// lessons asked for), so that starting does not make the rows of ten Books for the one shown.
 class CatalogueTree : public QTreeWidget {
     Q_OBJECT
 public:
@@ -27,16 +30,25 @@ public:
     void selectNode(int nodeIndex, bool reveal = true);
     int selectedNode() const;
     int nodeCount() const { return static_cast<int>(nodes_.size()); }
-    QTreeWidgetItem* node(int nodeIndex) const; // 1-based
+    QTreeWidgetItem* node(int nodeIndex); // 1-based; makes the row if it is not made yet
     static int nodeIndexOf(const QTreeWidgetItem* item);
 
 signals:
     void nodeClicked(int nodeIndex);
 
 private:
-    void onItemClicked(QTreeWidgetItem* item);
+    struct PendingLessons {
+        int firstNode = 0; // the number of the Book's first lesson
+        QStringList titles;
+    };
 
-    QList<QTreeWidgetItem*> nodes_;
+    void onItemClicked(QTreeWidgetItem* item);
+    // Makes the lesson rows of a Book whose rows are not made yet; any other item is left alone.
+    void makeLessonRows(QTreeWidgetItem* bookItem);
+
+    QList<QTreeWidgetItem*> nodes_; // by number; null for a lesson row not made yet
+    QHash<QTreeWidgetItem*, PendingLessons> pending_; // Books whose lesson rows are not made
+    QList<QTreeWidgetItem*> bookOfNode_;              // by number: the Book item a node belongs to
 };
 
 } // namespace sentara::ui

@@ -540,3 +540,18 @@ TEST(DemoCourseWindowTest, StartsOnTheDemoCourseAndShowsEveryPanel) {
 }
 
 } // namespace
+
+// The options menus are made when first opened, not at start-up; one made after the options
+// changed shows the change, and its choices reach the session like any other's.
+TEST_F(SentaraWindowTest, OptionsMenusMadeLateShowTheCurrentOptions) {
+    RunningWindow run(course);
+    EXPECT_TRUE(run.window->findChildren<sentara::ui::OptionsMenu*>().isEmpty());
+    run.session.selectOption(sentara::OptionFamily::SenRead, 3); // "3次"
+
+    sentara::ui::OptionsMenu* menu = run.window->sentenceMenu();
+    EXPECT_TRUE(menu->entry(QStringLiteral("SenModeRead3"))->isChecked());
+    EXPECT_FALSE(menu->entry(QStringLiteral("SenModeRead1"))->isChecked());
+    menu->entry(QStringLiteral("SenModeRead4"))->trigger(); // "5次"
+    EXPECT_EQ(run.session.settings().readCountOf(RepeatFamily::Sen), 5);
+    EXPECT_EQ(run.window->sentenceMenu(), menu) << "made once";
+}

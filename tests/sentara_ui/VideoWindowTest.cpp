@@ -7,6 +7,7 @@
 
 #include "platform/VideoFrameSlot.h"
 #include "sentara/modes/VideoMode.h"
+#include "sentara/ui/OptionsMenu.h"
 #include "sentara/ui/ProgressStrip.h"
 #include "sentara/ui/RecorderBar.h"
 #include "sentara/ui/VideoArea.h"
@@ -166,7 +167,7 @@ TEST_F(VideoWindowTest, FloatingWindowOverOtherModesClosesReopensMovesAndResizes
     click(window->closeCommand());
     EXPECT_FALSE(window->isVisible());
     QAction* entry = run->window->videoOpenCloseAction();
-    const auto* fullTextMenu = run->window->findChild<QMenu*>(QStringLiteral("AllModeSet"));
+    const sentara::ui::OptionsMenu* fullTextMenu = run->window->fullTextMenu();
     ASSERT_NE(fullTextMenu, nullptr);
     EXPECT_EQ(fullTextMenu->actions().last(), entry) << "the full-text menu's last entry";
     EXPECT_EQ(entry->text(), "打开视频");

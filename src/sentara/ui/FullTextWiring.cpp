@@ -12,8 +12,8 @@
 
 namespace sentara::ui {
 
-void wireFullTextWords(SentaraSession& session, FullTextWordPanel* words, OptionsMenu* wordsMenu,
-                       QObject* context) {
+void wireFullTextWords(SentaraSession& session, FullTextWordPanel* words,
+                       std::function<OptionsMenu*()> wordsMenu, QObject* context) {
     FullTextMode& fullText = session.fullText();
     QObject::connect(words, &FullTextWordPanel::wordClicked, context,
                      [&fullText](int sentence, int position, Qt::MouseButton button,
@@ -43,12 +43,13 @@ void wireFullTextWords(SentaraSession& session, FullTextWordPanel* words, Option
                      [&fullText](const QString& text) { fullText.editSearch(text); });
     QObject::connect(words, &FullTextWordPanel::searchEntered, context,
                      [&fullText] { fullText.findNext(); });
-    QObject::connect(words, &FullTextWordPanel::settingsClicked, context,
-                     [wordsMenu](const QPoint& where) { wordsMenu->popup(where); });
+    QObject::connect(
+        words, &FullTextWordPanel::settingsClicked, context,
+        [wordsMenu = std::move(wordsMenu)](const QPoint& where) { wordsMenu()->popup(where); });
 }
 
-void wireCoverList(SentaraSession& session, CoverListPanel* list, OptionsMenu* listMenu,
-                   QObject* context) {
+void wireCoverList(SentaraSession& session, CoverListPanel* list,
+                   std::function<OptionsMenu*()> listMenu, QObject* context) {
     CoverPractice& cover = session.coverPractice();
     QObject::connect(list, &CoverListPanel::linePressed, context,
                      [&cover](int sentence, CoverPart part) { cover.pressLine(sentence, part); });
@@ -70,22 +71,20 @@ void wireCoverList(SentaraSession& session, CoverListPanel* list, OptionsMenu* l
                      [&session](double listTop, double handleTop) {
                          session.setSentencePanelPositions(listTop, handleTop);
                      });
-    QObject::connect(list, &CoverListPanel::settingsClicked, context,
-                     [listMenu](const QPoint& where) { listMenu->popup(where); });
+    QObject::connect(
+        list, &CoverListPanel::settingsClicked, context,
+        [listMenu = std::move(listMenu)](const QPoint& where) { listMenu()->popup(where); });
 }
 
-void wireFullTextMenus(SentaraSession& session, OptionsMenu* wordsMenu, OptionsMenu* listMenu,
-                       QObject* context) {
-    for (OptionsMenu* menu : {wordsMenu, listMenu}) {
-        QObject::connect(
-            menu, &OptionsMenu::familyChosen, context,
-            [&session](OptionFamily family, int index) { session.selectOption(family, index); });
-    }
-    if (QAction* help = wordsMenu->findChild<QAction*>(QStringLiteral("SetKeyWord"))) {
+void wireFullTextMenu(SentaraSession& session, OptionsMenu* menu, QObject* context) {
+    QObject::connect(
+        menu, &OptionsMenu::familyChosen, context,
+        [&session](OptionFamily family, int index) { session.selectOption(family, index); });
+    if (QAction* help = menu->findChild<QAction*>(QStringLiteral("SetKeyWord"))) {
         QObject::connect(help, &QAction::triggered, context,
                          [&session] { session.SetKeyWord_Click(); });
     }
-    if (QAction* colour = wordsMenu->findChild<QAction*>(QStringLiteral("KeyWordColor"))) {
+    if (QAction* colour = menu->findChild<QAction*>(QStringLiteral("KeyWordColor"))) {
         QObject::connect(colour, &QAction::triggered, context,
                          [&session] { session.KeyWordColor_Click(); });
     }

@@ -113,7 +113,7 @@ QWidget* ModePanels::build(int mode) {
     case 4:
         made = dictation_ = new DictationPanel(session_.dictation(), stack_);
         connect(dictation_, &DictationPanel::settingsClicked, this,
-                [this](const QPoint& where) { menus_.dictation->popup(where); });
+                [this](const QPoint& where) { menus_.dictation()->popup(where); });
         connect(dictation_, &DictationPanel::resultsClicked, this,
                 [this] { session_.results().ShowResults(); });
         break;
@@ -124,7 +124,7 @@ QWidget* ModePanels::build(int mode) {
     case 7:
         made = spelling_ = new SpellingPanel(session_.freeSpelling(), folder_, stack_);
         connect(spelling_, &SpellingPanel::settingsClicked, this,
-                [this](const QPoint& where) { menus_.spelling->popup(where); });
+                [this](const QPoint& where) { menus_.spelling()->popup(where); });
         break;
     case 8:
         made = recall_ = new RecallPanel(session_, stack_);
@@ -180,7 +180,7 @@ void ModePanels::connectSentencePanel() {
         }
     });
     connect(sentence_, &SentencePanel::settingsClicked, this,
-            [this](const QPoint& where) { menus_.sentence->popup(where); });
+            [this](const QPoint& where) { menus_.sentence()->popup(where); });
 }
 
 void ModePanels::connectVoicePanel() {

@@ -4,6 +4,7 @@
 
 #include <QObject>
 #include <array>
+#include <functional>
 
 class QStackedWidget;
 
@@ -28,13 +29,14 @@ class SpellingPanel;
 class VideoPanel;
 class VoicePanel;
 
-// The menus the mode panels open from their settings picture.
+// The menus the mode panels open from their settings picture; each gives its menu, made the
+// first time it is asked for.
 struct PanelMenus {
-    OptionsMenu* sentence;
-    OptionsMenu* fullText;
-    OptionsMenu* cover;
-    OptionsMenu* dictation;
-    OptionsMenu* spelling;
+    std::function<OptionsMenu*()> sentence;
+    std::function<OptionsMenu*()> fullText;
+    std::function<OptionsMenu*()> cover;
+    std::function<OptionsMenu*()> dictation;
+    std::function<OptionsMenu*()> spelling;
 };
 
 // The nine study modes' panels in the window's stack. A panel is built the first time its mode

@@ -132,20 +132,14 @@ SentaraWindow::SentaraWindow(SentaraSession& session, const common::CourseFolder
     column->addWidget(splitter, 1);
     setCentralWidget(central);
 
-    sentenceMenu_ = OptionsMenu::sentenceMenu(this);
-    fullTextMenu_ = OptionsMenu::fullTextMenu(this);
-    coverMenu_ = OptionsMenu::coverMenu(this);
-    dictationMenu_ = OptionsMenu::dictationMenu(this);
-    spellingMenu_ = OptionsMenu::spellingMenu(this);
-    modes_ =
-        new ModePanels(session_, folder_, stack_,
-                       {sentenceMenu_, fullTextMenu_, coverMenu_, dictationMenu_, spellingMenu_});
+    modes_ = new ModePanels(session_, folder_, stack_,
+                            {[this] { return sentenceMenu(); }, [this] { return fullTextMenu(); },
+                             [this] { return coverMenu(); }, [this] { return dictationMenu(); },
+                             [this] { return spellingMenu(); }});
     wordPanel_ = new WordPanelWidget(this);
     videoWindow_ = new VideoWindow(this);
     videoOpenClose_ = new QAction(this);
     videoOpenClose_->setObjectName(QStringLiteral("VideoOpenClose"));
-    // The full-text menu's last entry: the floating video window put away or brought back.
-    fullTextMenu_->addAction(videoOpenClose_);
     connectMenus();
     setTextScale(1.0);
 
@@ -222,18 +216,54 @@ void SentaraWindow::connectMenus() {
             [&video] { video.closeFloatingWindow(); });
     connect(videoOpenClose_, &QAction::triggered, this, [&video] { video.toggleFloatingWindow(); });
     session_.setVideoSurfaces(this);
+}
 
-    for (OptionsMenu* menu : {sentenceMenu_, dictationMenu_, spellingMenu_}) {
+OptionsMenu* SentaraWindow::sentenceMenu() {
+    return madeMenu(sentenceMenu_, &OptionsMenu::sentenceMenu);
+}
+
+OptionsMenu* SentaraWindow::fullTextMenu() {
+    return madeMenu(fullTextMenu_, &OptionsMenu::fullTextMenu);
+}
+
+OptionsMenu* SentaraWindow::coverMenu() {
+    return madeMenu(coverMenu_, &OptionsMenu::coverMenu);
+}
+
+OptionsMenu* SentaraWindow::dictationMenu() {
+    return madeMenu(dictationMenu_, &OptionsMenu::dictationMenu);
+}
+
+OptionsMenu* SentaraWindow::spellingMenu() {
+    return madeMenu(spellingMenu_, &OptionsMenu::spellingMenu);
+}
+
+OptionsMenu* SentaraWindow::madeMenu(OptionsMenu*& slot, OptionsMenu* (*make)(QWidget*)) {
+    if (slot != nullptr) {
+        return slot;
+    }
+    OptionsMenu* menu = make(this);
+    slot = menu;
+    if (menu == fullTextMenu_ || menu == coverMenu_) {
+        wireFullTextMenu(session_, menu, this);
+    } else {
         connect(menu, &OptionsMenu::familyChosen, this,
                 [this](OptionFamily family, int index) { session_.selectOption(family, index); });
         connect(menu, &OptionsMenu::toggleChosen, this,
                 [this](OptionToggle toggle) { session_.toggleOption(toggle); });
     }
-    wireFullTextMenus(session_, fullTextMenu_, coverMenu_, this);
-    connect(dictationMenu_->entry(QStringLiteral("WriteSet6")), &QAction::triggered, this,
-            [this] { session_.WriteSet6_Click(); });
-    connect(dictationMenu_->entry(QStringLiteral("LookResults")), &QAction::triggered, this,
-            [this] { session_.results().ShowResults(); });
+    if (menu == fullTextMenu_) {
+        // Its last entry: the floating video window put away or brought back.
+        menu->addAction(videoOpenClose_);
+    }
+    if (menu == dictationMenu_) {
+        connect(menu->entry(QStringLiteral("WriteSet6")), &QAction::triggered, this,
+                [this] { session_.WriteSet6_Click(); });
+        connect(menu->entry(QStringLiteral("LookResults")), &QAction::triggered, this,
+                [this] { session_.results().ShowResults(); });
+    }
+    menu->render(session_.view().options);
+    return menu;
 }
 
 void SentaraWindow::showCatalogue() {
@@ -268,8 +298,12 @@ void SentaraWindow::render() {
     videoWindow_->render(video);
     videoOpenClose_->setText(video.menuEntryCaption);
     videoOpenClose_->setVisible(video.menuEntryVisible);
-    fullTextMenu_->render(view.options);
-    coverMenu_->render(view.options);
+    for (OptionsMenu* menu :
+         {sentenceMenu_, fullTextMenu_, coverMenu_, dictationMenu_, spellingMenu_}) {
+        if (menu != nullptr) {
+            menu->render(view.options);
+        }
+    }
     // The results panel is made the first time it is opened.
     if (results_ == nullptr && session_.results().view().visible) {
         results_ = new ResultsPanel(session_.results(), this);
@@ -278,9 +312,6 @@ void SentaraWindow::render() {
     if (results_ != nullptr) {
         results_->render();
     }
-    dictationMenu_->render(view.options);
-    spellingMenu_->render(view.options);
-    sentenceMenu_->render(view.options);
     wordPanel_->render(view.wordPanel);
     engine_->setEngine(view.mode.engineChoice);
     if (view.mode.largeLayout != large_) {

@@ -74,19 +74,20 @@ public:
     // The full-text menu's "关闭视频"/"打开视频" entry (VideoOpenClose, after "选择发音引擎"):
     // its caption and visibility follow the video mode; the full-text view's menu adds it.
     QAction* videoOpenCloseAction() const { return videoOpenClose_; }
-    OptionsMenu* sentenceMenu() const { return sentenceMenu_; }
+    // The options menus are made the first time they are opened or asked for.
+    OptionsMenu* sentenceMenu();
     FullTextWordPanel* fullTextPanel();
     CoverListPanel* coverPanel();
-    OptionsMenu* fullTextMenu() const { return fullTextMenu_; }
-    OptionsMenu* coverMenu() const { return coverMenu_; }
+    OptionsMenu* fullTextMenu();
+    OptionsMenu* coverMenu();
     EngineChooser* engineChooser() const { return engine_; }
     WordPanelWidget* wordPanel() const { return wordPanel_; }
     DictationPanel* dictationPanel();
     SpellingPanel* spellingPanel();
     // nullptr until the results are first opened.
     ResultsPanel* resultsPanel() const { return results_; }
-    OptionsMenu* dictationMenu() const { return dictationMenu_; }
-    OptionsMenu* spellingMenu() const { return spellingMenu_; }
+    OptionsMenu* dictationMenu();
+    OptionsMenu* spellingMenu();
     // The mode's panel; nullptr for a number that is no mode.
     QWidget* modePanel(int mode);
     // Whether the mode has its own view here.
@@ -105,6 +106,8 @@ protected:
 private:
     void buildTopBar(QWidget* parent, QVBoxLayout* column);
     void connectMenus();
+    // The menu in `slot`, made by `make`, connected and rendered, if it is not made yet.
+    OptionsMenu* madeMenu(OptionsMenu*& slot, OptionsMenu* (*make)(QWidget*));
     void setTextScale(double scale);
     void scaleCatalogueAndTabs(double scale);
     void shutdownOnce();

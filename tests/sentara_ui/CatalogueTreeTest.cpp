@@ -58,6 +58,15 @@ TEST(CatalogueTreeTest, ClickingAnUnopenedBookOpensIt) {
     EXPECT_TRUE(book2->isExpanded());
     EXPECT_EQ(book2->childCount(), 1);
     EXPECT_EQ(clicked, QList<int>{4});
+
+    // Opened without its rows (signals blocked), it still opens, with them, on the first click.
+    QTreeWidgetItem* book1 = tree.topLevelItem(0);
+    tree.blockSignals(true);
+    book1->setExpanded(true);
+    tree.blockSignals(false);
+    emit tree.itemClicked(book1, 0);
+    EXPECT_TRUE(book1->isExpanded());
+    EXPECT_EQ(book1->childCount(), 2);
 }
 
 } // namespace

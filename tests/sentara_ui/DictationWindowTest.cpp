@@ -149,4 +149,16 @@ TEST_F(DictationWindowTest, TheMenuSwitchesToFreeSpellingWhereEnterMarksTheFirst
     EXPECT_TRUE(box->text().isEmpty());
 }
 
+// The dictation menu's two commands: the scoring rules in a message, the results panel.
+TEST_F(DictationWindowTest, TheMenuCommandsShowTheScoringRulesAndTheResults) {
+    RunningWindow run(course);
+    sentara::ui::OptionsMenu* menu = run.window->dictationMenu();
+    menu->entry(QStringLiteral("WriteSet6"))->trigger();
+    ASSERT_EQ(run.dialogs.messages().size(), 1);
+    EXPECT_EQ(run.dialogs.messages()[0].title, QStringLiteral("评分标准"));
+    menu->entry(QStringLiteral("LookResults"))->trigger();
+    ASSERT_NE(run.window->resultsPanel(), nullptr);
+    EXPECT_TRUE(run.window->resultsPanel()->isVisible());
+}
+
 } // namespace

@@ -4,27 +4,36 @@
 #include "support/SimulatedPlayer.h"
 
 #include "sentara/ui/CatalogueTree.h"
+#include "sentara/ui/CoverListPanel.h"
+#include "sentara/ui/DictationPanel.h"
 #include "sentara/ui/EngineChooser.h"
+#include "sentara/ui/FullTextWordPanel.h"
 #include "sentara/ui/ModeTabBar.h"
 #include "sentara/ui/OptionsMenu.h"
 #include "sentara/ui/ProgressStrip.h"
 #include "sentara/ui/SentencePanel.h"
+#include "sentara/ui/SpellingPanel.h"
 #include "sentara/ui/VoicePanel.h"
 #include "sentara/ui/WordLine.h"
 
 #include <QAction>
+#include <QApplication>
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
 #include <QFileInfo>
 #include <QFrame>
 #include <QLabel>
+#include <QMenu>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QStackedWidget>
 #include <QToolButton>
+#include <functional>
 #include <gtest/gtest.h>
+#include <utility>
+#include <vector>
 
 using namespace uitest;
 using sentara::RepeatFamily;
@@ -554,4 +563,25 @@ TEST_F(SentaraWindowTest, OptionsMenusMadeLateShowTheCurrentOptions) {
     menu->entry(QStringLiteral("SenModeRead4"))->trigger(); // "5次"
     EXPECT_EQ(run.session.settings().readCountOf(RepeatFamily::Sen), 5);
     EXPECT_EQ(run.window->sentenceMenu(), menu) << "made once";
+}
+
+// Each panel's settings picture opens that panel's own menu.
+TEST_F(SentaraWindowTest, EachSettingsPictureOpensItsPanelsMenu) {
+    RunningWindow run(course);
+    sentara::ui::SentaraWindow& w = *run.window;
+    const QPoint at(40, 40);
+    const std::vector<std::pair<std::function<void()>, std::function<QMenu*()>>> pictures{
+        {[&] { emit w.sentencePanel()->settingsClicked(at); }, [&] { return w.sentenceMenu(); }},
+        {[&] { emit w.fullTextPanel()->settingsClicked(at); }, [&] { return w.fullTextMenu(); }},
+        {[&] { emit w.coverPanel()->settingsClicked(at); }, [&] { return w.coverMenu(); }},
+        {[&] { emit w.dictationPanel()->settingsClicked(at); }, [&] { return w.dictationMenu(); }},
+        {[&] { emit w.spellingPanel()->settingsClicked(at); }, [&] { return w.spellingMenu(); }}};
+    for (const auto& [click, menu] : pictures) {
+        click();
+        QWidget* open = QApplication::activePopupWidget();
+        EXPECT_EQ(open, menu()) << menu()->objectName().toStdString();
+        if (open != nullptr) {
+            open->close();
+        }
+    }
 }

@@ -50,10 +50,10 @@ void CatalogueTree::setBooks(const QList<Book>& books) {
     addTopLevelItems(bookItems);
 }
 
-void CatalogueTree::makeLessonRows(QTreeWidgetItem* bookItem) {
+bool CatalogueTree::makeLessonRows(QTreeWidgetItem* bookItem) {
     const auto found = pending_.constFind(bookItem);
     if (found == pending_.constEnd()) {
-        return;
+        return false;
     }
     const PendingLessons lessons = found.value();
     pending_.erase(found);
@@ -70,6 +70,7 @@ void CatalogueTree::makeLessonRows(QTreeWidgetItem* bookItem) {
     }
     bookItem->addChildren(lessonItems);
     bookItem->setChildIndicatorPolicy(QTreeWidgetItem::DontShowIndicatorWhenChildless);
+    return true;
 }
 
 void CatalogueTree::setBackground(const QColor& colour) {
@@ -105,7 +106,9 @@ QTreeWidgetItem* CatalogueTree::node(int nodeIndex) {
     if (nodeIndex < 1 || nodeIndex > nodes_.size()) {
         return nullptr;
     }
-    makeLessonRows(bookOfNode_.at(nodeIndex - 1));
+    if (nodes_.at(nodeIndex - 1) == nullptr) {
+        makeLessonRows(bookOfNode_.at(nodeIndex - 1));
+    }
     return nodes_.at(nodeIndex - 1);
 }
 
@@ -114,8 +117,9 @@ int CatalogueTree::nodeIndexOf(const QTreeWidgetItem* item) {
 }
 
 void CatalogueTree::onItemClicked(QTreeWidgetItem* item) {
-    makeLessonRows(item);
-    if (item->childCount() > 0) {
+    if (makeLessonRows(item)) {
+        item->setExpanded(true); // first opened now, whatever it showed before its rows
+    } else if (item->childCount() > 0) {
         item->setExpanded(!item->isExpanded());
     }
     emit nodeClicked(nodeIndexOf(item));

@@ -43,8 +43,9 @@ private:
     };
 
     void onItemClicked(QTreeWidgetItem* item);
-    // Makes the lesson rows of a Book whose rows are not made yet; any other item is left alone.
-    void makeLessonRows(QTreeWidgetItem* bookItem);
+    // Makes the lesson rows of a Book whose rows are not made yet, and says whether it did; any
+    // other item is left alone.
+    bool makeLessonRows(QTreeWidgetItem* bookItem);
 
     QList<QTreeWidgetItem*> nodes_; // by number; null for a lesson row not made yet
     QHash<QTreeWidgetItem*, PendingLessons> pending_; // Books whose lesson rows are not made

@@ -8,6 +8,7 @@
 #include "platform/DeferredRecorder.h"
 #include "platform/DeferredSoundPlayer.h"
 #include "platform/Fonts.h"
+#include "platform/ImageFormatWarmup.h"
 #include "platform/MediaBackend.h"
 #include "platform/MediaModules.h"
 #include "platform/PlatformEngines.h"
@@ -39,6 +40,8 @@ int main(int argc, char* argv[]) {
     platform::pinGStreamerBackend();
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("Sentara"));
+    // The course's pictures are JPEG files: their plugin is read while the window is built.
+    const platform::ImageFormatWarmup jpeg("jpeg");
     QApplication::setFont(platform::Fonts::ui());
 
     const QStringList arguments = QApplication::arguments();

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "sentara/course/CourseFiles.h"
 #include "sentara/course/SentaraSession.h"
 #include "sentara/modes/CoverPractice.h"
 #include "sentara/modes/FullTextMode.h"
@@ -15,6 +16,7 @@
 
 #include <QStringList>
 #include <memory>
+#include <optional>
 
 namespace sentara_test {
 
@@ -88,11 +90,16 @@ struct Rig : support::SessionDoubles {
         return *this;
     }
 
-    sentara::SentaraSession& start() {
+    // Starts the session; with `files`, on the course files as read beforehand.
+    sentara::SentaraSession& start(std::optional<sentara::CourseFiles> files = std::nullopt) {
         session = std::make_unique<sentara::SentaraSession>(
             common::CourseFolder(course.folder().root(), programDir), clock, engines, recorder,
             sounds, dialogs, shell, measure, screen);
-        session->start();
+        if (files) {
+            session->start(std::move(*files));
+        } else {
+            session->start();
+        }
         return *session;
     }
 

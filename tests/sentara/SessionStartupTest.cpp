@@ -1,8 +1,11 @@
 #include "SentaraRig.h"
 
+#include "common/CourseFolder.h"
 #include "common/TextFile.h"
+#include "sentara/course/CourseFiles.h"
 
 #include <QFile>
+#include <future>
 #include <gtest/gtest.h>
 
 using namespace sentara_test;
@@ -90,6 +93,31 @@ TEST(SessionStartup, NoLessonAtAllLeavesAnEmptyButWorkingSession) {
     // The learner is told where the program looked for the course.
     ASSERT_EQ(rig.dialogs.messages().size(), 1);
     EXPECT_TRUE(rig.dialogs.messages()[0].text.contains(QStringLiteral("找不到可以打开的课文")));
+}
+
+// The program reads the course's files on a second thread while its window is built: a session
+// started on them resumes as one that reads them itself, and still reports a broken content file.
+TEST(SessionStartup, CourseFilesReadOnAnotherThreadStartTheSameSession) {
+    Rig rig;
+    rig.lesson(kFirst, 3, sentences(5)).settings(settingsAt(4, 4, 6));
+    rig.course.dictionary(QStringLiteral("$line[lain]n. 线"));
+    const common::CourseFolder folder(rig.course.folder().root(), rig.programDir);
+    SentaraSession& s = rig.start(std::async(std::launch::async, [&folder] {
+                                      return sentara::CourseFiles::read(folder);
+                                  }).get());
+    EXPECT_EQ(s.view().lesson.selectedNode, 4);
+    EXPECT_EQ(s.CurrentSentence(), 4);
+    EXPECT_EQ(s.ModeIndex(), 6);
+    EXPECT_EQ(s.catalogue().books.size(), s.content().books.size());
+    EXPECT_EQ(s.wordPanel().entryOf(QStringLiteral("line")).meaning, QStringLiteral("n. 线"));
+    EXPECT_TRUE(rig.dialogs.messages().isEmpty());
+
+    Rig broken;
+    broken.course.content("{ \"books\": [ ");
+    broken.start(sentara::CourseFiles::read(
+        common::CourseFolder(broken.course.folder().root(), broken.programDir)));
+    ASSERT_FALSE(broken.dialogs.messages().isEmpty());
+    EXPECT_TRUE(broken.dialogs.messages()[0].text.contains(QStringLiteral("Content.json")));
 }
 
 TEST(SessionStartup, AMalformedContentFileIsReportedAndTheDefaultsApply) {

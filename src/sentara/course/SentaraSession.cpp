@@ -6,6 +6,7 @@
 #include "common/ports/Recorder.h"
 #include "common/ports/Screen.h"
 #include "common/ports/Shell.h"
+#include "sentara/course/CourseFiles.h"
 #include "sentara/course/SessionCore.h"
 #include "sentara/modes/SentenceBrowsing.h"
 #include "sentara/modes/SentenceNote.h"
@@ -29,10 +30,11 @@ QString dpiMessage() {
     return QStringList{
         QStringLiteral("您的系统DPI非标准值，软件界面可能无法正常显示，解决方法如下："),
         QStringLiteral("[Linux]"),
-        QStringLiteral("本软件会按桌面的缩放比例放大整个界面，只有单独放大了字体时文字才会超出界面。"
-                       "请在桌面的显示设置中用“缩放比例”放大界面，并取消单独设置的字体DPI"
-                       "（例如环境变量 QT_FONT_DPI），也不要用 QT_ENABLE_HIGHDPI_SCALING=0 "
-                       "关闭界面缩放，然后重新启动本软件即可。"),
+        QStringLiteral(
+            "本软件会按桌面的缩放比例放大整个界面，只有单独放大了字体时文字才会超出界面。"
+            "请在桌面的显示设置中用“缩放比例”放大界面，并取消单独设置的字体DPI"
+            "（例如环境变量 QT_FONT_DPI），也不要用 QT_ENABLE_HIGHDPI_SCALING=0 "
+            "关闭界面缩放，然后重新启动本软件即可。"),
     }
         .join(QStringLiteral("\r\n"));
 }
@@ -90,23 +92,25 @@ SentaraSession::~SentaraSession() = default;
 // --- Start-up and shutdown -------------------------------------------------------------------
 
 void SentaraSession::start() {
+    start(CourseFiles::read(d->folder));
+}
+
+void SentaraSession::start(CourseFiles files) {
     if (d->screen.logicalDpi() != kStandardDpi) {
         d->dialogs.info(QStringLiteral("Sentara"), dpiMessage());
     }
-    QString contentError;
-    d->content = common::CourseContent::load(d->folder, &contentError);
-    if (!contentError.isEmpty()) {
+    d->content = std::move(files.content);
+    if (!files.contentError.isEmpty()) {
         d->dialogs.info(tipTitle(),
                         QStringLiteral("课程内容文件“Content.json”无法读取，将使用默认课程目录：%1")
-                            .arg(contentError));
+                            .arg(files.contentError));
     }
-    d->dictionary =
-        common::WordDictionary::load(d->folder.dictionaryFile()).value_or(common::WordDictionary());
+    d->dictionary = std::move(files.dictionary);
     d->recorder.close();
     d->recorder.open(d->folder.recorderFile());
 
     // A missing or unreadable settings file starts on the defaults; SetDat creates it at exit.
-    d->study = StudySettings::read(d->folder).value_or(StudySettings());
+    d->study = std::move(files.study).value_or(StudySettings());
     d->applyPauses();
     if (d->study.engineChoice == 2 && !d->voice.defaultEngineAvailable()) {
         d->study.engineChoice = 1;
@@ -114,7 +118,7 @@ void SentaraSession::start() {
     d->voice.setEngine(engineOf(d->study.engineChoice));
     d->focusTimer->setEnabled(true);
 
-    d->catalogue = Catalogue::build(d->content, d->folder);
+    d->catalogue = std::move(files.catalogue);
     if (!d->selectNode(d->study.catalogueNodeIndex)) {
         d->study.resumeSentence = 1;
         d->selectNode(d->firstLessonNode());

@@ -38,6 +38,10 @@ struct CourseContent;
 class WordDictionary;
 } // namespace common
 
+namespace sentara {
+struct CourseFiles;
+}
+
 namespace ports {
 class Clock;
 class MediaEngines;
@@ -81,8 +85,10 @@ public:
     // --- Start-up and shutdown ---------------------------------------------------------------
     // The start-up sequence: DPI message when the screen is not at 96 DPI, word dictionary,
     // recorder, Set.dat (defaults when it is missing), catalogue, the saved lesson at the saved
-    // sentence, then the one-shot focus (100 ms) and layout (10 ms) timers.
+    // sentence, then the one-shot focus (100 ms) and layout (10 ms) timers. The course's files
+    // are read here, or given as read beforehand (CourseFiles::read, on another thread).
     void start();
+    void start(CourseFiles files);
     // The full check of the default engine, made once its libraries may be loaded (after the
     // window's first paint; start() looks only for its files). When it cannot be used, the
     // backup engine takes over as if the learner had chosen it, but silently: the lesson and the

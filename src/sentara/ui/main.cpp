@@ -19,11 +19,13 @@
 #include "platform/QtTextMeasure.h"
 #include "platform/StartupProbe.h"
 #include "platform/TerminationSignals.h"
+#include "sentara/course/CourseFiles.h"
 #include "sentara/course/SentaraSession.h"
 
 #include <QApplication>
 #include <QTimer>
 #include <cstdio>
+#include <future>
 
 namespace {
 
@@ -47,6 +49,9 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QApplication::arguments();
     probe.phase("application");
     const common::CourseFolder folder = common::CourseFolder::fromApplication(arguments);
+    // The course's files are read on a second thread while the window is built.
+    std::future<sentara::CourseFiles> courseFiles =
+        std::async(std::launch::async, [&folder] { return sentara::CourseFiles::read(folder); });
 
     platform::QtClock clock;
     platform::PlatformEngines engines;
@@ -70,7 +75,7 @@ int main(int argc, char* argv[]) {
 
     // The engines' libraries are read once the first sentence is on screen.
     platform::MediaModules::holdUntilShown(&window);
-    session.start();
+    session.start(courseFiles.get());
     // The default engine is checked in full once its libraries may be read, after the paint,
     // and after the players waiting for them have had their turn.
     platform::MediaModules::whenAllowed(&window, [&window, &session] {

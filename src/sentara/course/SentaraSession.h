@@ -83,10 +83,11 @@ public:
     ~SentaraSession() override;
 
     // --- Start-up and shutdown ---------------------------------------------------------------
-    // The start-up sequence: DPI message when the screen is not at 96 DPI, word dictionary,
-    // recorder, Set.dat (defaults when it is missing), catalogue, the saved lesson at the saved
-    // sentence, then the one-shot focus (100 ms) and layout (10 ms) timers. The course's files
-    // are read here, or given as read beforehand (CourseFiles::read, on another thread).
+    // The start-up sequence: the course's files read first (content, word dictionary, Set.dat,
+    // catalogue; or given as read beforehand by CourseFiles::read, on another thread), then the
+    // DPI message when the screen is not at 96 DPI, the content file's message if it could not
+    // be read, recorder, Set.dat's values (defaults when it is missing), catalogue, the saved
+    // lesson at the saved sentence, then the one-shot focus (100 ms) and layout (10 ms) timers.
     void start();
     void start(CourseFiles files);
     // The full check of the default engine, made once its libraries may be loaded (after the

@@ -49,9 +49,11 @@ int main(int argc, char* argv[]) {
     const QStringList arguments = QApplication::arguments();
     probe.phase("application");
     const common::CourseFolder folder = common::CourseFolder::fromApplication(arguments);
-    // The course's files are read on a second thread while the window is built.
+    // The course's files are read on a second thread while the window is built (or, without a
+    // thread to be had, when the session starts).
     std::future<sentara::CourseFiles> courseFiles =
-        std::async(std::launch::async, [&folder] { return sentara::CourseFiles::read(folder); });
+        std::async(std::launch::async | std::launch::deferred,
+                   [&folder] { return sentara::CourseFiles::read(folder); });
 
     platform::QtClock clock;
     platform::PlatformEngines engines;

@@ -109,10 +109,12 @@ QString CourseFolder::resolve(const QString& relative) const {
     // A path that exists as written is what the search below would choose (every component found,
     // the exact names first), so the folders need not be listed for it.
     QString asWritten = root_;
-    for (const QString& part : parts)
+    for (const QString& part : parts) {
         asWritten = joined(asWritten, part);
-    if (QFileInfo::exists(asWritten))
+    }
+    if (QFileInfo::exists(asWritten)) {
         return asWritten;
+    }
     return resolveFrom(root_, parts, 0).path;
 }
 

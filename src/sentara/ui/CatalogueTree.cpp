@@ -27,24 +27,19 @@ void CatalogueTree::setBooks(const QList<Book>& books) {
     clear();
     nodes_.clear();
     pending_.clear();
-    bookOfNode_.clear();
     const QIcon bookIcon = Pictures::bookIcon();
     QList<QTreeWidgetItem*> bookItems;
     for (const Book& book : books) {
         auto* bookItem = new QTreeWidgetItem(QStringList{book.title});
         bookItem->setIcon(0, bookIcon);
         nodes_.append(bookItem);
-        bookOfNode_.append(bookItem);
         bookItem->setData(0, kNodeIndexRole, static_cast<int>(nodes_.size()));
         if (!book.lessonTitles.isEmpty()) {
             // The Book shows that it opens before its rows are made.
             bookItem->setChildIndicatorPolicy(QTreeWidgetItem::ShowIndicator);
-            pending_.insert(bookItem, {static_cast<int>(nodes_.size()) + 1, book.lessonTitles});
+            pending_.insert(bookItem, book.lessonTitles);
         }
-        for (qsizetype i = 0; i < book.lessonTitles.size(); ++i) {
-            nodes_.append(nullptr);
-            bookOfNode_.append(bookItem);
-        }
+        nodes_.insert(nodes_.size(), book.lessonTitles.size(), nullptr);
         bookItems.append(bookItem);
     }
     addTopLevelItems(bookItems);
@@ -55,15 +50,16 @@ bool CatalogueTree::makeLessonRows(QTreeWidgetItem* bookItem) {
     if (found == pending_.constEnd()) {
         return false;
     }
-    const PendingLessons lessons = found.value();
+    const QStringList titles = found.value();
     pending_.erase(found);
+    const int firstNode = nodeIndexOf(bookItem) + 1;
     const QIcon lessonIcon = Pictures::lessonIcon();
     // The rows are made first and handed to the Book in one go: one insertion, not one per row.
     QList<QTreeWidgetItem*> lessonItems;
-    for (qsizetype i = 0; i < lessons.titles.size(); ++i) {
-        auto* lessonItem = new QTreeWidgetItem(QStringList{lessons.titles.at(i)});
+    for (qsizetype i = 0; i < titles.size(); ++i) {
+        auto* lessonItem = new QTreeWidgetItem(QStringList{titles.at(i)});
         lessonItem->setIcon(0, lessonIcon);
-        const int number = lessons.firstNode + static_cast<int>(i);
+        const int number = firstNode + static_cast<int>(i);
         nodes_[number - 1] = lessonItem;
         lessonItem->setData(0, kNodeIndexRole, number);
         lessonItems.append(lessonItem);
@@ -107,7 +103,12 @@ QTreeWidgetItem* CatalogueTree::node(int nodeIndex) {
         return nullptr;
     }
     if (nodes_.at(nodeIndex - 1) == nullptr) {
-        makeLessonRows(bookOfNode_.at(nodeIndex - 1));
+        // A lesson row not made yet: its Book is the nearest made node before it.
+        int book = nodeIndex - 1;
+        while (nodes_.at(book - 1) == nullptr) {
+            --book;
+        }
+        makeLessonRows(nodes_.at(book - 1));
     }
     return nodes_.at(nodeIndex - 1);
 }

@@ -37,19 +37,13 @@ signals:
     void nodeClicked(int nodeIndex);
 
 private:
-    struct PendingLessons {
-        int firstNode = 0; // the number of the Book's first lesson
-        QStringList titles;
-    };
-
     void onItemClicked(QTreeWidgetItem* item);
     // Makes the lesson rows of a Book whose rows are not made yet, and says whether it did; any
     // other item is left alone.
     bool makeLessonRows(QTreeWidgetItem* bookItem);
 
-    QList<QTreeWidgetItem*> nodes_; // by number; null for a lesson row not made yet
-    QHash<QTreeWidgetItem*, PendingLessons> pending_; // Books whose lesson rows are not made
-    QList<QTreeWidgetItem*> bookOfNode_;              // by number: the Book item a node belongs to
+    QList<QTreeWidgetItem*> nodes_;                // by number; null for a lesson row not made yet
+    QHash<QTreeWidgetItem*, QStringList> pending_; // lesson titles of Books whose rows are not made
 };
 
 } // namespace sentara::ui
